@@ -1,0 +1,26 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+// The sound output. The game names drivers "FreeAudio", "DirectSound" and
+// "OpenAL Generic Software"; each maps onto an OpenAL device. When no device opens the
+// driver is "None": everything still works and nothing is heard.
+class AudioDevice {
+public:
+    // Closes any open device, then opens the one for the named driver (falling back to
+    // OpenAL's default device). Returns the driver in force: the name given, or "None".
+    static std::string Open(const std::string& driverName);
+    static void Close();
+    static bool IsOpen();
+    static std::string DriverName();
+    // Names of the devices OpenAL can open here (for the debug overlay and tests).
+    static std::vector<std::string> DeviceNames();
+    // Each open increments this, so samples and channels know when they went stale.
+    static unsigned Generation();
+};
+
+}  // namespace platform

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <memory>
+
+#include "platform/Sample.h"
+
+namespace platform {
+
+// One voice: plays one sample at a time. Works (silently) when the driver is "None".
+class Channel {
+public:
+    Channel();
+    ~Channel();
+    Channel(const Channel&) = delete;
+    Channel& operator=(const Channel&) = delete;
+
+    // Starts the sample from the beginning, or cues it paused (Resume starts it).
+    void Play(std::shared_ptr<Sample> sample, bool paused = false);
+    void Cue(std::shared_ptr<Sample> sample) { Play(std::move(sample), true); }
+    void Pause();
+    void Resume();
+    void Stop();
+    bool Playing() const;
+    bool Paused() const { return paused; }
+
+    void SetVolume(float volume);  // 0.0 - 1.0
+    void SetPan(float pan);        // -1.0 left .. 1.0 right (mono samples only)
+    void SetRate(float rate);      // 1.0 = as recorded
+    float Volume() const { return volume; }
+    float Pan() const { return pan; }
+    float Rate() const { return rate; }
+    const std::shared_ptr<Sample>& Current() const { return sample; }
+
+private:
+    void EnsureSource();
+    unsigned source = 0;
+    unsigned sourceGeneration = 0;
+    std::shared_ptr<Sample> sample;
+    float volume = 1.0f;
+    float pan = 0.0f;
+    float rate = 1.0f;
+    bool paused = false;
+};
+
+}  // namespace platform

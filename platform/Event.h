@@ -1,0 +1,38 @@
+#pragma once
+
+namespace platform {
+
+// One entry of the window's event queue.
+struct Event {
+    enum class Type {
+        None,
+        Suspend,      // the window lost focus (or was minimised)
+        Resume,       // the window got focus back
+        Terminate,    // the system asks the program to end
+        KeyDown,      // code = virtual key (platform/Keys.h); repeats are not sent
+        KeyUp,        // code = virtual key
+        KeyChar,      // code = typed character (Unicode code point)
+        MouseDown,    // code = button 1-3 (left, right, middle)
+        MouseUp,      // code = button 1-3
+        MouseMove,    // x, y in real window pixels
+        MouseWheel,   // code = wheel delta (positive away from the user)
+        WindowClose,  // the close button of the window
+        WindowMoved,  // x, y = new window position
+        WindowResized // x, y = new drawable size in real pixels
+    };
+    Type type = Type::None;
+    int code = 0;
+    int x = 0;
+    int y = 0;
+};
+
+// The event queue of the open window.
+class Input {
+public:
+    // Takes the next queued event; false when the queue is empty.
+    static bool Poll(Event& event);
+    // Pointer position in real window pixels.
+    static void PointerPosition(int& x, int& y);
+};
+
+}  // namespace platform
