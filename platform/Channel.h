@@ -7,6 +7,11 @@
 namespace platform {
 
 // One voice: plays one sample at a time. Works (silently) when the driver is "None".
+//
+// Playing() means "busy": true from Play (or Cue) until the sample ends or Stop, including
+// while paused, so a paused voice is not mistaken for a free one. It is false when nothing
+// is heard because the device is silent ("None") or was reopened since Play; the volume,
+// pan, rate and paused settings are kept in every case and apply to the next Play.
 class Channel {
 public:
     Channel();
@@ -15,10 +20,12 @@ public:
     Channel& operator=(const Channel&) = delete;
 
     // Starts the sample from the beginning, or cues it paused (Resume starts it).
+    // The sample loops when its Looped() flag is set.
     void Play(std::shared_ptr<Sample> sample, bool paused = false);
     void Cue(std::shared_ptr<Sample> sample) { Play(std::move(sample), true); }
     void Pause();
     void Resume();
+    // Stops and lets go of the sample (Current() becomes null).
     void Stop();
     bool Playing() const;
     bool Paused() const { return paused; }
@@ -33,6 +40,8 @@ public:
 
 private:
     void EnsureSource();
+    bool SourceLive() const;
+    void ApplySettings();
     unsigned source = 0;
     unsigned sourceGeneration = 0;
     std::shared_ptr<Sample> sample;
