@@ -7,6 +7,7 @@
 #include <string>
 
 #include "AssetWriter.h"
+#include "BitmapFontBuilder.h"
 #include "CardArt.h"
 #include "ContactSheet.h"
 #include "FontLibrary.h"
@@ -22,6 +23,7 @@ int Generate(const std::string& dataDir, bool printInventory) {
     }
     AssetWriter out(dataDir);
     CardArt(fonts, out).Generate();
+    BitmapFontBuilder(fonts, out).Generate();
     for (const std::string& e : out.Errors()) std::fprintf(stderr, "assetgen: %s\n", e.c_str());
     if (printInventory) {
         for (const std::string& line : out.Inventory()) std::printf("%s\n", line.c_str());
