@@ -72,7 +72,10 @@ public:
     void ShowPointer(bool show);
     void MovePointer(int x, int y);
 
-    // Virtual resolution, viewport (clip rectangle, virtual units) and origin.
+    // Virtual resolution, viewport (clip rectangle, virtual units) and origin. A virtual
+    // point p lands on real pixel (p + origin) * output size / virtual size; the origin
+    // moves drawing, not the viewport. Changing the virtual resolution keeps the viewport's
+    // virtual numbers. These survive Open and Close.
     void SetVirtualResolution(float width, float height);
     float VirtualWidth() const { return virtualW; }
     float VirtualHeight() const { return virtualH; }
@@ -82,8 +85,12 @@ public:
     void GetOrigin(float& x, float& y) const;
 
     void SetClsColor(int r, int g, int b);
+    void GetClsColor(int& r, int& g, int& b) const;
+    // Clears the viewport to the clear colour (the whole output when the viewport covers
+    // it); to clear everything, set a full viewport first.
     void Cls();
     // sync: 1 waits for the vertical blank, 0 does not, -1 paces to ~60 Hz by a timer.
+    // A renderer that cannot wait for the blank is paced by the timer for 1 as well.
     void Flip(int sync);
 
     // Drawing state.
@@ -97,7 +104,7 @@ public:
     float GetRotation() const { return rotation; }
     void SetBlend(BlendMode mode);
     BlendMode GetBlend() const { return blend; }
-    // Scale 1, rotation 0, alpha 1, white, alpha blending.
+    // Scale 1, rotation 0, alpha 1, white, alpha blending. Masked draws as Alpha does.
     void ResetState();
 
     // Uploads every frame now rather than at first draw.
@@ -109,16 +116,21 @@ public:
     // as offset by (sx, sy).
     void DrawSubImageRect(Image& image, float x, float y, float w, float h, float sx, float sy,
                           float sw, float sh, int frame = 0);
+    // Filled, from (x, y) as the pivot of scale and rotation, in the current colour and alpha.
     void DrawRect(float x, float y, float w, float h);
     void DrawOval(float x, float y, float w, float h);
+    // One real pixel wide; (x1, y1) is the pivot of scale and rotation.
     void DrawLine(float x1, float y1, float x2, float y2);
 
-    // The layer's own small image font (fixed width; ASCII 32-126).
+    // The layer's own small image font (fixed width; ASCII 32-126, others show as '?';
+    // '\n' starts a new line). Drawn tinted by the colour, with the current state; the
+    // sizes are virtual units at scale 1.
     void DrawText(const std::string& text, float x, float y);
     static int TextWidth(const std::string& text);
     static int TextHeight(const std::string& text);
 
-    // The back buffer (real pixels) as a picture; the rectangle defaults to the whole output.
+    // The back buffer (real pixels) as a picture; the rectangle defaults to the whole output
+    // and is clipped to it. Empty when closed.
     Pixmap Grab(int x = 0, int y = 0, int w = -1, int h = -1) const;
 
 private:

@@ -23,7 +23,8 @@ public:
     // One picture. Returns null and sets error (naming the path) when it cannot be read.
     static std::unique_ptr<Image> Load(const std::string& path, int flags, std::string& error);
     // A strip: frames of cellW x cellH read left to right, top to bottom, starting at
-    // frame first, count frames.
+    // frame first, count frames (count 0 or less: every frame from first on). Null with an
+    // error when the file holds fewer frames.
     static std::unique_ptr<Image> LoadStrip(const std::string& path, int cellW, int cellH,
                                             int first, int count, int flags, std::string& error);
     static std::unique_ptr<Image> FromPixmap(const Pixmap& pixmap, int flags);

@@ -13,14 +13,18 @@ public:
     InstanceLock(const InstanceLock&) = delete;
     InstanceLock& operator=(const InstanceLock&) = delete;
 
-    // True when this process now holds the lock; false when another copy holds it.
+    // True when this process now holds the lock on <folder>/<name>.lock (folder defaults to
+    // SystemInfo::RuntimeFolder()); false when another copy holds it (HeldElsewhere) or the
+    // file cannot be made.
     bool Acquire(const std::string& name, const std::string& folder = "");
+    bool HeldElsewhere() const { return heldElsewhere; }
     void Release();
     bool Held() const { return fd >= 0; }
     const std::string& LockPath() const { return path; }
 
 private:
     int fd = -1;
+    bool heldElsewhere = false;
     std::string path;
 };
 

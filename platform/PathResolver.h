@@ -9,9 +9,13 @@ namespace platform {
 class PathResolver {
 public:
     // The real path of an existing file or folder whose name matches path ignoring case;
-    // path itself when it exists as written or nothing matches.
+    // path itself when it exists as written or nothing matches. Both '/' and '\\' separate
+    // components; the result uses '/'.
     static std::string Resolve(const std::string& path);
     static bool Exists(const std::string& path);
+    // Folder listings are cached; a name not found reloads its folder's listing, so this
+    // is needed only to free the memory or after renames within a folder.
+    static void ClearCache();
 };
 
 }  // namespace platform

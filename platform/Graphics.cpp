@@ -1,0 +1,647 @@
+#include "platform/Graphics.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <thread>
+
+#include "platform/Clock.h"
+#include "platform/ImageFont.h"
+#include "platform/ImageTextures.h"
+
+namespace platform {
+
+namespace {
+
+constexpr float PI = 3.14159265358979f;
+constexpr double PACED_FRAME_MS = 1000.0 / 60.0;
+
+struct WindowDeleter {
+    void operator()(SDL_Window* window) const { SDL_DestroyWindow(window); }
+};
+
+// Holds SDL's video subsystem for the lifetime of the object (SDL counts the references).
+class VideoSubsystem {
+public:
+    VideoSubsystem() : ok(SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) {}
+    ~VideoSubsystem() {
+        if (ok) SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    }
+    VideoSubsystem(const VideoSubsystem&) = delete;
+    VideoSubsystem& operator=(const VideoSubsystem&) = delete;
+    bool Ok() const { return ok; }
+
+private:
+    bool ok;
+};
+
+int DepthOf(Uint32 format) {
+    return SDL_BYTESPERPIXEL(format) * 8;
+}
+
+SDL_BlendMode ToSdl(BlendMode mode) {
+    switch (mode) {
+        case BlendMode::Solid:
+            return SDL_BLENDMODE_NONE;
+        case BlendMode::Masked:
+        case BlendMode::Alpha:
+            return SDL_BLENDMODE_BLEND;
+        case BlendMode::Light:
+            return SDL_BLENDMODE_ADD;
+        case BlendMode::Overlay:
+            return SDL_BLENDMODE_MOD;
+    }
+    return SDL_BLENDMODE_BLEND;
+}
+
+Uint8 ToByte(float unit) {
+    return static_cast<Uint8>(std::lround(std::clamp(unit, 0.0f, 1.0f) * 255.0f));
+}
+
+Uint8 ClampByte(int value) {
+    return static_cast<Uint8>(std::clamp(value, 0, 255));
+}
+
+// The mode list entry of the main display that matches; refresh 0 (unknown) matches any hertz,
+// and hertz 0 asks for any refresh.
+bool FindMode(int width, int height, int depth, int hertz, SDL_DisplayMode& found) {
+    int count = SDL_GetNumDisplayModes(0);
+    for (int i = 0; i < count; ++i) {
+        SDL_DisplayMode mode;
+        if (SDL_GetDisplayMode(0, i, &mode) != 0) continue;
+        if (mode.w != width || mode.h != height || DepthOf(mode.format) != depth) continue;
+        if (hertz != 0 && mode.refresh_rate != 0 && mode.refresh_rate != hertz) continue;
+        found = mode;
+        return true;
+    }
+    return false;
+}
+
+// glGetString, reached through SDL so the layer needs no GL headers.
+std::string GlString(unsigned name) {
+    using GetString = const unsigned char* (*)(unsigned);
+    auto get = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
+    const unsigned char* text = get ? get(name) : nullptr;
+    return text ? reinterpret_cast<const char*>(text) : "";
+}
+
+}  // namespace
+
+struct Graphics::Impl {
+    std::unique_ptr<VideoSubsystem> video;
+    std::unique_ptr<SDL_Window, WindowDeleter> window;
+    std::shared_ptr<SDL_Renderer> renderer;
+    std::unique_ptr<Image> font;
+    int clsR = 0, clsG = 0, clsB = 0;
+    int vsync = -1;  // what the renderer was last set to: 1, 0, or -1 unknown
+    bool hardVsync = false;
+    double nextFrame = 0;
+
+    // Real pixels per virtual unit.
+    float RatioX(const Graphics& g) const { return g.OutputWidth() / g.virtualW; }
+    float RatioY(const Graphics& g) const { return g.OutputHeight() / g.virtualH; }
+
+    SDL_FPoint ToReal(const Graphics& g, float x, float y) const {
+        return {(x + g.originX) * RatioX(g), (y + g.originY) * RatioY(g)};
+    }
+
+    // A point given relative to the anchor (x, y), after the current scale and rotation.
+    SDL_FPoint Transform(const Graphics& g, float x, float y, float u, float v) const {
+        float su = u * g.scaleX, sv = v * g.scaleY;
+        float angle = g.rotation * PI / 180.0f;
+        float c = std::cos(angle), s = std::sin(angle);
+        return ToReal(g, x + su * c - sv * s, y + su * s + sv * c);
+    }
+
+    SDL_Rect ClipRect(const Graphics& g) const {
+        float rx = RatioX(g), ry = RatioY(g);
+        int x0 = static_cast<int>(std::lround(g.viewX * rx));
+        int y0 = static_cast<int>(std::lround(g.viewY * ry));
+        int x1 = static_cast<int>(std::lround((g.viewX + g.viewW) * rx));
+        int y1 = static_cast<int>(std::lround((g.viewY + g.viewH) * ry));
+        return {x0, y0, std::max(0, x1 - x0), std::max(0, y1 - y0)};
+    }
+
+    bool ViewportIsWhole(const Graphics& g) const {
+        SDL_Rect clip = ClipRect(g);
+        return clip.x <= 0 && clip.y <= 0 && clip.x + clip.w >= g.OutputWidth() &&
+               clip.y + clip.h >= g.OutputHeight();
+    }
+
+    void ApplyClip(const Graphics& g) const {
+        if (!renderer) return;
+        if (ViewportIsWhole(g)) {
+            SDL_RenderSetClipRect(renderer.get(), nullptr);
+        } else {
+            SDL_Rect clip = ClipRect(g);
+            SDL_RenderSetClipRect(renderer.get(), &clip);
+        }
+    }
+
+    void SetDrawColour(const Graphics& g) const {
+        SDL_SetRenderDrawColor(renderer.get(), ClampByte(g.colorR), ClampByte(g.colorG),
+                               ClampByte(g.colorB), ToByte(g.alpha));
+        SDL_SetRenderDrawBlendMode(renderer.get(), ToSdl(g.blend));
+    }
+
+    SDL_Texture* Texture(const Graphics& g, Image& image, int frame) const {
+        if (!renderer || frame < 0 || frame >= image.Frames()) return nullptr;
+        auto& textures = image.textures;
+        if (!textures || !textures->ValidFor(renderer, g.generation)) {
+            // A stale set belongs to a renderer that is gone; dropping it frees nothing twice.
+            textures = std::make_unique<Image::Textures>();
+            textures->renderer = renderer;
+            textures->generation = g.generation;
+            textures->frames.resize(static_cast<size_t>(image.Frames()));
+        }
+        TextureHandle& slot = textures->frames[static_cast<size_t>(frame)];
+        if (!slot) {
+            const Pixmap& pixels = image.frames[static_cast<size_t>(frame)];
+            if (pixels.Empty()) return nullptr;
+            SDL_Texture* made =
+                SDL_CreateTexture(renderer.get(), SDL_PIXELFORMAT_RGBA32, SDL_TEXTUREACCESS_STATIC,
+                                  pixels.Width(), pixels.Height());
+            if (!made) return nullptr;
+            slot = TextureHandle(made, TextureDeleter{renderer});
+            SDL_UpdateTexture(made, nullptr, pixels.Data(), pixels.Width() * 4);
+            SDL_SetTextureScaleMode(made, (image.Flags() & Image::FILTERED) ? SDL_ScaleModeLinear
+                                                                            : SDL_ScaleModeNearest);
+        }
+        return slot.get();
+    }
+
+    // Draws the source rectangle of a texture so that the point (handleX, handleY), in source
+    // pixels from the rectangle's corner, lands on (x, y); kx, ky scale the source pixels
+    // (negative flips) and the current rotation turns it around that point.
+    void DrawTexture(const Graphics& g, SDL_Texture* texture, const SDL_Rect& src, float handleX,
+                     float handleY, float x, float y, float kx, float ky) const {
+        if (!texture || src.w <= 0 || src.h <= 0 || kx == 0 || ky == 0) return;
+        SDL_SetTextureColorMod(texture, ClampByte(g.colorR), ClampByte(g.colorG),
+                               ClampByte(g.colorB));
+        SDL_SetTextureAlphaMod(texture, ToByte(g.alpha));
+        SDL_SetTextureBlendMode(texture, ToSdl(g.blend));
+        float ax = std::fabs(kx) * RatioX(g), ay = std::fabs(ky) * RatioY(g);
+        SDL_FPoint at = ToReal(g, x, y);
+        // Flipped, the handle sits at the mirrored spot of the destination rectangle.
+        SDL_FPoint centre{(kx < 0 ? src.w - handleX : handleX) * ax,
+                          (ky < 0 ? src.h - handleY : handleY) * ay};
+        SDL_FRect dst{at.x - centre.x, at.y - centre.y, src.w * ax, src.h * ay};
+        int flip = (kx < 0 ? SDL_FLIP_HORIZONTAL : 0) | (ky < 0 ? SDL_FLIP_VERTICAL : 0);
+        if (flip == 0 && g.rotation == 0) {
+            SDL_RenderCopyF(renderer.get(), texture, &src, &dst);
+        } else {
+            SDL_RenderCopyExF(renderer.get(), texture, &src, &dst, g.rotation, &centre,
+                              static_cast<SDL_RendererFlip>(flip));
+        }
+    }
+
+    void Pace() {
+        double now = Clock::MillisecsPrecise();
+        if (nextFrame > now) {
+            std::this_thread::sleep_for(std::chrono::duration<double, std::milli>(nextFrame - now));
+            now = nextFrame;
+        }
+        // After a long stall start afresh rather than rushing frames to catch up.
+        nextFrame = (nextFrame < now - PACED_FRAME_MS ? now : nextFrame) + PACED_FRAME_MS;
+    }
+};
+
+Graphics::Graphics() : impl(std::make_unique<Impl>()) {}
+
+Graphics::~Graphics() {
+    Close();
+}
+
+std::vector<std::string> Graphics::Drivers() {
+    std::vector<std::string> names;
+    int count = SDL_GetNumRenderDrivers();
+    for (int i = 0; i < count; ++i) {
+        SDL_RendererInfo info;
+        if (SDL_GetRenderDriverInfo(i, &info) == 0 && info.name) names.emplace_back(info.name);
+    }
+    return names;
+}
+
+bool Graphics::DriverExists(const std::string& name) {
+    auto names = Drivers();
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+std::vector<DisplayMode> Graphics::Modes() {
+    std::vector<DisplayMode> modes;
+    VideoSubsystem video;
+    if (!video.Ok()) return modes;
+    int count = SDL_GetNumDisplayModes(0);
+    for (int i = 0; i < count; ++i) {
+        SDL_DisplayMode mode;
+        if (SDL_GetDisplayMode(0, i, &mode) == 0) {
+            modes.push_back({mode.w, mode.h, DepthOf(mode.format), mode.refresh_rate});
+        }
+    }
+    return modes;
+}
+
+bool Graphics::ModeExists(int width, int height, int depth, int hertz) {
+    VideoSubsystem video;
+    SDL_DisplayMode mode;
+    return video.Ok() && FindMode(width, height, depth, hertz, mode);
+}
+
+DisplayMode Graphics::DesktopMode() {
+    VideoSubsystem video;
+    SDL_DisplayMode mode;
+    if (!video.Ok() || SDL_GetDesktopDisplayMode(0, &mode) != 0) return {};
+    return {mode.w, mode.h, DepthOf(mode.format), mode.refresh_rate};
+}
+
+bool Graphics::Open(const ContextSettings& wanted, std::string& error) {
+    Close();
+    auto video = std::make_unique<VideoSubsystem>();
+    if (!video->Ok()) {
+        error = std::string("Cannot start the video system: ") + SDL_GetError();
+        return false;
+    }
+    const bool fullScreen = wanted.depth != 0;
+    SDL_DisplayMode mode{};
+    if (fullScreen && !FindMode(wanted.width, wanted.height, wanted.depth, wanted.hertz, mode)) {
+        error = "No full-screen mode " + std::to_string(wanted.width) + "x" +
+                std::to_string(wanted.height) + "x" + std::to_string(wanted.depth) + " at " +
+                std::to_string(wanted.hertz) + "Hz";
+        return false;
+    }
+    Uint32 windowFlags = wanted.borderless ? SDL_WINDOW_BORDERLESS : 0;
+    std::unique_ptr<SDL_Window, WindowDeleter> window(
+        SDL_CreateWindow(wanted.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                         wanted.width, wanted.height, windowFlags));
+    if (!window) {
+        error = "Cannot create a window of " + std::to_string(wanted.width) + "x" +
+                std::to_string(wanted.height) + ": " + SDL_GetError();
+        return false;
+    }
+    if (fullScreen) {
+        if (SDL_SetWindowDisplayMode(window.get(), &mode) != 0 ||
+            SDL_SetWindowFullscreen(window.get(), SDL_WINDOW_FULLSCREEN) != 0) {
+            error = "Cannot switch to full screen at " + std::to_string(wanted.width) + "x" +
+                    std::to_string(wanted.height) + ": " + SDL_GetError();
+            return false;
+        }
+    }
+
+    // SDL turns batching off when the driver is named; we never touch the renderer behind
+    // SDL's back, so it stays on.
+    SDL_SetHint(SDL_HINT_RENDER_BATCHING, "1");
+    const Uint32 vsyncFlag = wanted.vsync ? SDL_RENDERER_PRESENTVSYNC : 0;
+    SDL_Renderer* made = nullptr;
+    if (wanted.driver != "software") {
+        SDL_SetHint(SDL_HINT_RENDER_DRIVER, wanted.driver.c_str());
+        made = SDL_CreateRenderer(window.get(), -1, SDL_RENDERER_ACCELERATED | vsyncFlag);
+    }
+    if (!made) {
+        SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
+        made = SDL_CreateRenderer(window.get(), -1, SDL_RENDERER_SOFTWARE | vsyncFlag);
+    }
+    if (!made) {
+        error = std::string("Cannot create a renderer: ") + SDL_GetError();
+        return false;
+    }
+
+    impl->video = std::move(video);
+    impl->window = std::move(window);
+    impl->renderer = std::shared_ptr<SDL_Renderer>(made, SDL_DestroyRenderer);
+    SDL_RendererInfo info;
+    impl->hardVsync =
+        SDL_GetRendererInfo(made, &info) == 0 && (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0;
+    impl->vsync = wanted.vsync ? 1 : 0;
+    impl->nextFrame = 0;
+    settings = wanted;
+    ++generation;
+    impl->ApplyClip(*this);
+    SDL_SetRenderDrawColor(made, ClampByte(impl->clsR), ClampByte(impl->clsG),
+                           ClampByte(impl->clsB), 255);
+    SDL_RenderClear(made);
+    return true;
+}
+
+void Graphics::Close() {
+    if (!impl) return;
+    // The font's textures go while their renderer lives; then the renderer (which frees any
+    // texture still alive), then the window, then our hold on the video system.
+    impl->font.reset();
+    impl->renderer.reset();
+    impl->window.reset();
+    impl->video.reset();
+}
+
+bool Graphics::IsOpen() const {
+    return impl->renderer != nullptr;
+}
+
+std::string Graphics::RendererName() const {
+    SDL_RendererInfo info;
+    if (!impl->renderer || SDL_GetRendererInfo(impl->renderer.get(), &info) != 0) return "";
+    std::string name = info.name ? info.name : "";
+    if (name.rfind("opengl", 0) == 0) {
+        constexpr unsigned GL_RENDERER = 0x1F01, GL_VERSION = 0x1F02;
+        std::string version = GlString(GL_VERSION), device = GlString(GL_RENDERER);
+        if (!version.empty()) name += " " + version.substr(0, version.find(' '));
+        if (!device.empty()) name += " (" + device + ")";
+    }
+    return name;
+}
+
+int Graphics::OutputWidth() const {
+    int w = 0, h = 0;
+    if (impl->renderer) SDL_GetRendererOutputSize(impl->renderer.get(), &w, &h);
+    return w;
+}
+
+int Graphics::OutputHeight() const {
+    int w = 0, h = 0;
+    if (impl->renderer) SDL_GetRendererOutputSize(impl->renderer.get(), &w, &h);
+    return h;
+}
+
+void Graphics::WindowPosition(int& x, int& y) const {
+    x = y = 0;
+    if (impl->window) SDL_GetWindowPosition(impl->window.get(), &x, &y);
+}
+
+void Graphics::SetWindowTitle(const std::string& title) {
+    settings.title = title;
+    if (impl->window) SDL_SetWindowTitle(impl->window.get(), title.c_str());
+}
+
+bool Graphics::HasFocus() const {
+    return impl->window && (SDL_GetWindowFlags(impl->window.get()) & SDL_WINDOW_INPUT_FOCUS);
+}
+
+void Graphics::Minimise() {
+    if (impl->window) SDL_MinimizeWindow(impl->window.get());
+}
+
+void Graphics::ShowPointer(bool show) {
+    if (impl->video) SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE);
+}
+
+void Graphics::MovePointer(int x, int y) {
+    if (impl->window) SDL_WarpMouseInWindow(impl->window.get(), x, y);
+}
+
+void Graphics::SetVirtualResolution(float width, float height) {
+    if (width <= 0 || height <= 0) return;
+    virtualW = width;
+    virtualH = height;
+    impl->ApplyClip(*this);
+}
+
+void Graphics::SetViewport(int x, int y, int w, int h) {
+    viewX = x;
+    viewY = y;
+    viewW = w;
+    viewH = h;
+    impl->ApplyClip(*this);
+}
+
+void Graphics::GetViewport(int& x, int& y, int& w, int& h) const {
+    x = viewX;
+    y = viewY;
+    w = viewW;
+    h = viewH;
+}
+
+void Graphics::SetOrigin(float x, float y) {
+    originX = x;
+    originY = y;
+}
+
+void Graphics::GetOrigin(float& x, float& y) const {
+    x = originX;
+    y = originY;
+}
+
+void Graphics::SetClsColor(int r, int g, int b) {
+    impl->clsR = r;
+    impl->clsG = g;
+    impl->clsB = b;
+}
+
+void Graphics::GetClsColor(int& r, int& g, int& b) const {
+    r = impl->clsR;
+    g = impl->clsG;
+    b = impl->clsB;
+}
+
+void Graphics::Cls() {
+    SDL_Renderer* renderer = impl->renderer.get();
+    if (!renderer) return;
+    SDL_SetRenderDrawColor(renderer, ClampByte(impl->clsR), ClampByte(impl->clsG),
+                           ClampByte(impl->clsB), 255);
+    if (impl->ViewportIsWhole(*this)) {
+        SDL_RenderClear(renderer);
+    } else {
+        // SDL_RenderClear ignores the clip rectangle; the viewport must stay untouched outside.
+        SDL_Rect clip = impl->ClipRect(*this);
+        SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_NONE);
+        SDL_RenderFillRect(renderer, &clip);
+    }
+}
+
+void Graphics::Flip(int sync) {
+    SDL_Renderer* renderer = impl->renderer.get();
+    if (!renderer) return;
+    const int wanted = sync == 1 ? 1 : 0;
+    if (wanted != impl->vsync) {
+        impl->hardVsync = wanted && SDL_RenderSetVSync(renderer, 1) == 0;
+        if (!wanted) SDL_RenderSetVSync(renderer, 0);
+        impl->vsync = wanted;
+    }
+    SDL_RenderPresent(renderer);
+    // Timer pacing, also standing in for a vertical blank the renderer cannot wait for.
+    if (sync == -1 || (sync == 1 && !impl->hardVsync)) impl->Pace();
+}
+
+void Graphics::SetColor(int r, int g, int b) {
+    colorR = r;
+    colorG = g;
+    colorB = b;
+}
+
+void Graphics::GetColor(int& r, int& g, int& b) const {
+    r = colorR;
+    g = colorG;
+    b = colorB;
+}
+
+void Graphics::SetAlpha(float a) {
+    alpha = a;
+}
+
+void Graphics::SetScale(float x, float y) {
+    scaleX = x;
+    scaleY = y;
+}
+
+void Graphics::GetScale(float& x, float& y) const {
+    x = scaleX;
+    y = scaleY;
+}
+
+void Graphics::SetRotation(float degrees) {
+    rotation = degrees;
+}
+
+void Graphics::SetBlend(BlendMode mode) {
+    blend = mode;
+}
+
+void Graphics::ResetState() {
+    SetScale(1, 1);
+    SetRotation(0);
+    SetAlpha(1);
+    SetColor(255, 255, 255);
+    SetBlend(BlendMode::Alpha);
+}
+
+void Graphics::Upload(Image& image) {
+    for (int f = 0; f < image.Frames(); ++f) impl->Texture(*this, image, f);
+}
+
+void Graphics::DrawImage(Image& image, float x, float y, int frame) {
+    SDL_Texture* texture = impl->Texture(*this, image, frame);
+    if (!texture) return;
+    SDL_Rect src{0, 0, image.Width(), image.Height()};
+    impl->DrawTexture(*this, texture, src, image.HandleX(), image.HandleY(), x, y, scaleX, scaleY);
+}
+
+void Graphics::DrawImageRect(Image& image, float x, float y, float w, float h, int frame) {
+    SDL_Texture* texture = impl->Texture(*this, image, frame);
+    if (!texture) return;
+    SDL_Rect src{0, 0, image.Width(), image.Height()};
+    impl->DrawTexture(*this, texture, src, image.HandleX(), image.HandleY(), x, y,
+                      scaleX * w / src.w, scaleY * h / src.h);
+}
+
+void Graphics::DrawSubImageRect(Image& image, float x, float y, float w, float h, float sx,
+                                float sy, float sw, float sh, int frame) {
+    SDL_Texture* texture = impl->Texture(*this, image, frame);
+    if (!texture || sw <= 0 || sh <= 0) return;
+    SDL_Rect src{static_cast<int>(sx), static_cast<int>(sy), static_cast<int>(sw),
+                 static_cast<int>(sh)};
+    impl->DrawTexture(*this, texture, src, image.HandleX() - sx, image.HandleY() - sy, x, y,
+                      scaleX * w / sw, scaleY * h / sh);
+}
+
+void Graphics::DrawRect(float x, float y, float w, float h) {
+    SDL_Renderer* renderer = impl->renderer.get();
+    if (!renderer) return;
+    impl->SetDrawColour(*this);
+    if (rotation == 0) {
+        SDL_FPoint a = impl->ToReal(*this, x, y);
+        SDL_FPoint b = impl->ToReal(*this, x + w * scaleX, y + h * scaleY);
+        SDL_FRect rect{std::min(a.x, b.x), std::min(a.y, b.y), std::fabs(b.x - a.x),
+                       std::fabs(b.y - a.y)};
+        SDL_RenderFillRectF(renderer, &rect);
+        return;
+    }
+    SDL_Color colour{ClampByte(colorR), ClampByte(colorG), ClampByte(colorB), ToByte(alpha)};
+    const float corners[4][2] = {{0, 0}, {w, 0}, {w, h}, {0, h}};
+    SDL_Vertex vertices[4];
+    for (int i = 0; i < 4; ++i) {
+        vertices[i] = {impl->Transform(*this, x, y, corners[i][0], corners[i][1]), colour, {0, 0}};
+    }
+    const int indices[6] = {0, 1, 2, 0, 2, 3};
+    SDL_RenderGeometry(renderer, nullptr, vertices, 4, indices, 6);
+}
+
+void Graphics::DrawOval(float x, float y, float w, float h) {
+    SDL_Renderer* renderer = impl->renderer.get();
+    if (!renderer || w == 0 || h == 0) return;
+    impl->SetDrawColour(*this);
+    SDL_Color colour{ClampByte(colorR), ClampByte(colorG), ClampByte(colorB), ToByte(alpha)};
+    // Enough rim points that no edge is longer than a few real pixels.
+    float realSize =
+        std::fabs(w * scaleX) * impl->RatioX(*this) + std::fabs(h * scaleY) * impl->RatioY(*this);
+    const int segments = std::clamp(static_cast<int>(realSize), 12, 256);
+    std::vector<SDL_Vertex> vertices;
+    vertices.reserve(static_cast<size_t>(segments) + 1);
+    const float rx = w / 2, ry = h / 2;
+    vertices.push_back({impl->Transform(*this, x, y, rx, ry), colour, {0, 0}});
+    for (int i = 0; i < segments; ++i) {
+        float angle = 2 * PI * i / segments;
+        vertices.push_back(
+            {impl->Transform(*this, x, y, rx + rx * std::cos(angle), ry + ry * std::sin(angle)),
+             colour,
+             {0, 0}});
+    }
+    std::vector<int> indices;
+    indices.reserve(static_cast<size_t>(segments) * 3);
+    for (int i = 0; i < segments; ++i) {
+        indices.insert(indices.end(), {0, 1 + i, 1 + (i + 1) % segments});
+    }
+    SDL_RenderGeometry(renderer, nullptr, vertices.data(), static_cast<int>(vertices.size()),
+                       indices.data(), static_cast<int>(indices.size()));
+}
+
+void Graphics::DrawLine(float x1, float y1, float x2, float y2) {
+    SDL_Renderer* renderer = impl->renderer.get();
+    if (!renderer) return;
+    impl->SetDrawColour(*this);
+    SDL_FPoint a = impl->Transform(*this, x1, y1, 0, 0);
+    SDL_FPoint b = impl->Transform(*this, x1, y1, x2 - x1, y2 - y1);
+    SDL_RenderDrawLineF(renderer, a.x, a.y, b.x, b.y);
+}
+
+void Graphics::DrawText(const std::string& text, float x, float y) {
+    if (!impl->renderer) return;
+    if (!impl->font) impl->font = Image::FromPixmap(ImageFont::Atlas(), 0);
+    SDL_Texture* texture = impl->Texture(*this, *impl->font, 0);
+    if (!texture) return;
+    const int cw = ImageFont::CellWidth(), ch = ImageFont::CellHeight();
+    int column = 0, line = 0;
+    for (int glyph : ImageFont::Glyphs(text)) {
+        if (glyph == ImageFont::LINE_BREAK) {
+            column = 0;
+            ++line;
+            continue;
+        }
+        // Each glyph hangs off the text's start, so scale and rotation act on the whole text.
+        SDL_Rect src{glyph * cw, 0, cw, ch};
+        impl->DrawTexture(*this, texture, src, -static_cast<float>(column * cw),
+                          -static_cast<float>(line * ch), x, y, scaleX, scaleY);
+        ++column;
+    }
+}
+
+int Graphics::TextWidth(const std::string& text) {
+    int widest = 0, column = 0;
+    for (int glyph : ImageFont::Glyphs(text)) {
+        column = glyph == ImageFont::LINE_BREAK ? 0 : column + 1;
+        widest = std::max(widest, column);
+    }
+    return widest * ImageFont::CellWidth();
+}
+
+int Graphics::TextHeight(const std::string& text) {
+    return static_cast<int>(1 + std::count(text.begin(), text.end(), '\n')) *
+           ImageFont::CellHeight();
+}
+
+Pixmap Graphics::Grab(int x, int y, int w, int h) const {
+    SDL_Renderer* renderer = impl->renderer.get();
+    if (!renderer) return {};
+    const int outW = OutputWidth(), outH = OutputHeight();
+    if (w < 0) w = outW - x;
+    if (h < 0) h = outH - y;
+    SDL_Rect want{x, y, w, h}, whole{0, 0, outW, outH}, rect;
+    if (!SDL_IntersectRect(&want, &whole, &rect)) return {};
+    Pixmap out(rect.w, rect.h);
+    if (SDL_RenderReadPixels(renderer, &rect, SDL_PIXELFORMAT_RGBA32, out.Data(), rect.w * 4) !=
+        0) {
+        return {};
+    }
+    return out;
+}
+
+}  // namespace platform
