@@ -686,6 +686,8 @@ Mono Crow(Rng& rng) {
             const double env = std::min(1.0, t / 0.02) * std::pow(std::max(0.0, 1.0 - x), 0.6);
             call[i] = static_cast<float>((pulse * (0.8 + 0.5 * rough[i]) + 0.5 * breath[i]) * env);
         }
+        dsp::FadeOut(call, 0.015);
+        call.resize(call.size() + dsp::Samples(0.05), 0.0f);
         Mono voiced(call.size(), 0.0f);
         const double formants[][3] = {{1250.0, 5.0, 1.0}, {1750.0, 6.0, 0.7}, {2900.0, 6.0, 0.35}};
         for (const auto& fm : formants) {
@@ -715,6 +717,7 @@ Mono Creak(Rng& rng) {
         pulses[i] = static_cast<float>(env * rng.Range(0.5, 1.0));
         next = t + 1.0 / std::max(20.0, rate) * rng.Range(0.85, 1.15);
     }
+    dsp::Filter(pulses, Shape::Lowpass, 3500.0, 0.7);
     Mono out(pulses.size(), 0.0f);
     const double modes[][3] = {
         {520.0, 18.0, 1.0}, {1130.0, 22.0, 0.7}, {1790.0, 25.0, 0.45}, {2650.0, 30.0, 0.25}};
@@ -761,16 +764,27 @@ Mono Thunder(Rng& rng) {
         dsp::MixInto(out, Tick(rng.Range(400.0, 2500.0), 0.8, rng.Range(0.01, 0.04), rng), t,
                      static_cast<float>(rng.Range(0.2, 0.6)));
     }
-    Mono rumble = dsp::BrownNoise(dur, rng);
-    dsp::Filter(rumble, Shape::Lowpass, 160.0, 0.7);
-    dsp::Filter(rumble, Shape::Lowpass, 220.0, 0.7);
-    const std::vector<float> rolls = dsp::RandomCurve(dur, 2.5, rng);
+    // The rumble rolls: several overlapping swells, each later one further away and softer.
+    Mono rumble(dsp::Samples(dur), 0.0f);
+    const double rollAt[] = {0.05, 0.9, 1.9, 2.9};
+    const double rollGain[] = {1.0, 0.8, 0.55, 0.35};
+    for (int r = 0; r < 4; ++r) {
+        const double len = dur - rollAt[r];
+        Mono roll = dsp::BrownNoise(len, rng);
+        dsp::Filter(roll, Shape::Lowpass, 170.0 - 20.0 * r, 0.7);
+        dsp::Filter(roll, Shape::Lowpass, 240.0, 0.7);
+        const double rise = 0.15 + 0.15 * r;
+        dsp::Shape(roll, [=](double t) {
+            return std::sin(kPi / 2.0 * std::min(1.0, t / rise)) * dsp::Decay60(t, 2.6);
+        });
+        dsp::MixInto(rumble, roll, rollAt[r], static_cast<float>(rollGain[r]));
+    }
+    const std::vector<float> flutter = dsp::RandomCurve(dur, 6.0, rng);
     dsp::Shape(rumble, [&](double t) {
-        const double roll = 0.55 + 0.45 * rolls[std::min(rolls.size() - 1, dsp::Samples(t))];
-        return std::min(1.0, t / 0.25) * dsp::Decay60(t, dur) * roll;
+        return 0.75 + 0.25 * flutter[std::min(flutter.size() - 1, dsp::Samples(t))];
     });
     const float rp = dsp::Peak(rumble);
-    dsp::MixInto(out, rumble, 0.05, rp > 0.0f ? 1.6f / rp : 0.0f);
+    dsp::MixInto(out, rumble, 0.0, rp > 0.0f ? 1.5f / rp : 0.0f);
     Mono mid = dsp::SweptNoise(
         dur * 0.6, rng, [](double t) { return 400.0 - 300.0 * t / 3.0; }, 0.8,
         [](double t) { return 0.25 * dsp::Decay60(t, 2.0); }, true);
@@ -804,13 +818,15 @@ Mono HoHoHo(Rng& rng) {
                 const double g = phase < 0.6 ? 0.5 - 0.5 * std::cos(kPi * phase / 0.6)
                                              : std::cos(kPi * (phase - 0.6) / 0.8);
                 const double env = std::min(1.0, tv / 0.03) * std::pow(std::max(0.0, 1.0 - x), 0.5);
-                voiced = (g - 0.4) * env;
+                voiced = (g - 0.4) * env * 1.5;
             }
             const double breath = t < aspiration + 0.03
                                       ? std::sin(kPi * std::min(1.0, t / (aspiration + 0.03)))
                                       : 0.0;
-            source[i] = static_cast<float>(voiced + noise[i] * 0.35 * breath);
+            source[i] = static_cast<float>(voiced + noise[i] * 0.15 * breath);
         }
+        dsp::FadeOut(source, 0.02);
+        source.resize(source.size() + dsp::Samples(0.06), 0.0f);
         Mono vowel(source.size(), 0.0f);
         // Formants of a rounded back vowel, for a low male voice.
         const double formants[][3] = {
