@@ -20,7 +20,9 @@ TempDir::~TempDir() {
     std::filesystem::remove_all(path, ec);
 }
 
-std::string TempDir::File(const std::string& name) const { return (path / name).string(); }
+std::string TempDir::File(const std::string& name) const {
+    return (path / name).string();
+}
 
 void WriteFile(const std::filesystem::path& path, const std::string& text) {
     if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path());

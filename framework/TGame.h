@@ -1,0 +1,332 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "framework/TColor.h"
+#include "framework/TDebugVar.h"
+#include "framework/TExitScreen.h"
+#include "framework/TFPSCounter.h"
+#include "framework/TFixedRateLogic.h"
+#include "framework/TGameFade.h"
+#include "framework/TMousePointer.h"
+#include "framework/TScreen.h"
+#include "platform/Channel.h"
+#include "platform/Graphics.h"
+#include "platform/Sample.h"
+
+class TLoadingScreen;
+
+// The application object: settings, display state, timing, audio, screens, the current
+// profile. One lives for the whole run in the module-wide Game.
+class TGame {
+public:
+    TGame();
+    ~TGame();
+    TGame(const TGame&) = delete;
+    TGame& operator=(const TGame&) = delete;
+
+    // --- Settings and versions
+    std::string VersionNumber;
+
+    // --- Display mode
+    int FullScreen = 1;
+    int WideScreen = 0;
+    int BorderlessWindow = 0;
+    int ForceWindowedMode = 0;
+    int UseDesktopResolution = 0;
+    int DrawWidescreenBorders = 0;
+    std::shared_ptr<platform::Image> LeftBorderImage;
+    std::shared_ptr<platform::Image> RightBorderImage;
+    int WindowedAspectRatio = 0;
+    int Hertz = 60;
+    int Depth = 0;
+
+    // --- Timing
+    int DesktopRefreshRate = 60;
+    int GameRefreshRate = 60;
+    int Fast = 0;
+    int LastFlipSync = 0;
+    int SlowMotion = 0;
+    float SlowMotionSpeed = 0.25f;
+    float CurrentSpeed = 1.0f;
+
+    // --- Window
+    int WindowX = 0, WindowY = 0, ClientX = 0, ClientY = 0;
+    float ScrollX = 0, ScrollY = 0;
+
+    // --- Screens (not owned: screens belong to whoever created them)
+    TScreen* CurrentTScreen = nullptr;
+    TScreen* DestinationTScreen = nullptr;
+    TScreen* LastTScreen = nullptr;
+
+    // --- Timing switches
+    int LagFix = 0;
+    int VSync = 1;
+    int FadeOnExit = 1;
+    int NoTiming = 0;
+    int NoTimingTicks = 1;
+
+    // --- Drivers
+    int Driver = 0;  // 0 = the platform's accelerated renderer, 1 = OpenGL
+    int DriverDX7 = 0, DriverDX9 = 0;
+    int AlwaysForceDX7 = 0;
+    std::string DirectXVersion;
+
+    // --- Pointer and resolution
+    int FadeMouse = 0;
+    int DesktopWidth = 1024, DesktopHeight = 768;
+    int WindowWidth = 1024, WindowHeight = 768;
+    float VirtualRatioX = 1.0f, VirtualRatioY = 1.0f;
+    float VR_virtualratio = 1.0f, VR_graphicsratio = 1.0f;
+    int VR_viewportx = 0, VR_viewporty = 0, VR_viewportw = 1024, VR_viewporth = 768;
+    float VR_originx = 0, VR_originy = 0;
+    int UsingVirtualResolution = 0;
+    float vxOff = 0, vyOff = 0;
+    TColor ClsColor{0, 0, 0, 1.0f};
+    int CustomMousePointer = 1;
+
+    // --- Screen shake
+    int screenShake = 100;
+    float screenShakeRange = 0, screenShakeDelta = 0, screenShakeCounter = 0;
+    int screenshake_viewportx = 0, screenshake_viewporty = 0;
+    int screenshake_viewportw = 0, screenshake_viewporth = 0;
+
+    // --- Process priority
+    int FullScreenProcess = 0, FullScreenThread = 0, WindowedProcess = 0, WindowedThread = 0;
+
+    // --- Folders
+    int DataInAppBundle = 0;
+    int UseCorrectPath = 1;
+    int CorrectPathID = 35;
+    std::string SubPath = "Quellborne/My Game/";
+    std::string DataPrefix;
+    std::string ImagePath, SoundPath, MusicPath, SpeechPath, MenuPath, ProfilePath, TextPath,
+        LevelsPath, FontPath;
+
+    // --- Audio
+    int Sound = 1, Music = 1, Speech = 1;
+    int SoundVolume = 100, MusicVolume = 100, CustomMusicVolume = 0, SpeechVolume = 100;
+    std::shared_ptr<platform::Sample> MusicSample;
+    std::shared_ptr<platform::Channel> MusicChannel;
+    std::string MusicFileName, MusicName = "none";
+    int MusicLooped = 1, MusicRestart = 1, MusicStopped = 0;
+    float MusicFadeIn = 50.0f, MusicFadeInCounter = 0, MusicFadeInDelay = 0;
+    float MusicFadeOut = 1000.0f, MusicFadeOutCounter = 0;
+    float PauseFadeLength = 100.0f, PauseFadeCounter = 0;
+    int PauseFadeDirection = 0;
+    std::shared_ptr<platform::Channel> SpecialChannel;
+    int FadeMusic = 1;
+    std::shared_ptr<platform::Sample> EscapeSound;
+    std::shared_ptr<platform::Channel> EscapeChannel;
+    std::string SoundDriver = "FreeAudio";
+    std::shared_ptr<platform::Channel> SpeechChannel;
+    int SpeechStopped = 0;
+
+    // --- Pause and lifecycle
+    std::shared_ptr<platform::Image> SpritePaused;
+    int FirstTime = 1;
+    int InstantExit = 0;
+    int Fade = 1;
+    int NoFade = 0;
+    int NoDraw = 0;
+    int Particles = 80;
+    int PortalSplash = 0, PortalSplash2 = 0;
+    int IntroShow = 0;
+    int Paused = 0;
+    int DimWhenPaused = 1;
+    int PauseOnLossOfFocus = 0;
+    int PauseOnLossOfFullScreenFocus = 0;
+    int PausedMusicState = 0, PausedSpeechState = 0;
+    int Suspended = 0;
+    int SuspendOnLossOfFocus = 1;
+    int BlockKeys = 0;
+    int MaxLevels = 10;
+    int TerminatedEvent = 0;
+    // Return non-zero to refuse the exit.
+    std::function<int()> TerminatedUserFunction;
+    std::function<int()> UserExitKeyFunction;
+    int SuspendedEvent = 0;
+    int IgnoreEscapeKey = 0, IgnoreFrameworkKeys = 0, IgnorePauseKey = 0, IgnoreDebugKey = 0;
+    std::string OSVersion = "Mac OSX";
+    int UseWindowedModeAfterCrash = 1;
+    std::function<void()> PausedUserFunction, UnPauseUserFunction, UserSuspendFunction,
+        UserResumeFunction;
+    // Saves the current profile (installed by the profile code).
+    std::function<void()> SaveProfileFunction;
+
+    // --- Clock and debug
+    TFixedRateLogic FixedRateLogic;
+    int Debug = 0;
+    int DebugImageFontGap = 12;
+    int DebugShadow = 1;
+    int DebugShowFPSOnly = 0;
+    float DebugPanel = 0.4f;
+    int Debug1 = 0, Debug2 = 0;
+    float Debug3 = 0, Debug4 = 0;
+    int DebugDisplayX = 0, DebugDisplayY = 0;
+    TDebugVar LogicTime, DrawTime, CodeTime;
+    TFPSCounter FPS;
+    int GraphicPlacement = 0, gpX = 0, gpY = 0;
+    int storedX = -1, storedY = -1;
+
+    // --- Owned objects
+    std::unique_ptr<platform::Graphics> Gfx;
+    std::unique_ptr<TLoadingScreen> LoadingScreen;
+    std::unique_ptr<TExitScreen> ExitScreen;
+    TGameFade GameFade;
+    TMousePointer Mouse;
+    std::string ProfileName;
+    int Region = 0, SubRegion = 0;
+
+    // --- The framework key table (virtual key codes; 0 disables a key)
+    struct Keys {
+        int pause = 80, volumeDown = 189, volumeUp = 187, quit = 88, fullScreen = 70, minimise = 66,
+            music = 77, sound = 83, fast = 84, slowMotion = 76, screenshot = 123,
+            flipSyncCycle = 73, timingOff = 78, vsync = 86, driver = 71, soundDriver = 72,
+            debug = 68, storeMouse = 67, printMouse = 79;
+        // The keys this game ships disabled.
+        void DisableUnused();
+    } FrameworkKeys;
+
+    // --- Start-up
+    // soundDriverChoice < 1 = from the settings; 1-3 name a driver.
+    void Init(int soundDriverChoice, int unused);
+    void GraphicsCreate(int forceDX7);
+
+    // --- Frame loop
+    // This frame's logic ticks; -1 = exit requested.
+    int MainLogicLoop();
+    // One logic tick; -1 exit, 0 paused or suspended, 1 ran.
+    int LogicWrapper();
+    void DoPeekEvent();
+    int ReadKeys();
+    // -1 = the window was closed or the program asked to end.
+    int CheckWindow();
+    int GameTerminated();
+    void ScreenDraw();
+    void PostDraw();
+    void ScreenChange();
+    int Fading() const { return GameFade.Active; }
+    void FadeOff() { NoFade = 1; }
+    // Starts a fade-out to dest (lengthMs 0 = FadeLength).
+    void FadeTo(TScreen* dest, int lengthMs = 0, int allowAnim = 1);
+    // Runs until the loop ends; returns the process exit code. Errors raised inside are
+    // reported with the start-up step and end the run.
+    int Run();
+    void Shutdown();
+
+    // --- Pause and suspension
+    void TogglePause();
+    void Pause();
+    void UnPause();
+    void ShowPaused();
+    void SpritePausedCreate(std::shared_ptr<platform::Image> image);
+    void FastOn();
+    void FastOff();
+    void SlowMotionOn();
+    void SlowMotionOff();
+    void SetFlipSync();
+
+    // --- Window and display
+    bool WindowPositionChanged() const;
+    void SetWindowCoords();
+    void SetClientCoords();
+    void ToggleFullScreen();
+    void ToggleBorderless();
+    void ToggleWideScreen();
+    void ToggleVSync();
+    int SetDriver(int d);
+    void ToggleCustomMousePointer();
+    void DoMoveMouse(int vx, int vy);
+    // Window pixels to virtual units and back.
+    void WindowToVirtual(int wx, int wy, int& vx, int& vy) const;
+    void VirtualToWindow(int vx, int vy, int& wx, int& wy) const;
+    void DoSetVirtualResolution();
+    void DisableVirtualResolution();
+    void ResetVRViewport();
+    void RestoreVRViewPort();
+    int NeedsCLSWidescreen() const;
+    void CLSWidescreen();
+    void DoDrawWidescreenBorders();
+    void DoScreenShake();
+    void ClearScreenshake();
+    // The window was resized to w x h real pixels.
+    void WindowResized(int w, int h);
+    // Clears to ClsColor (the whole back buffer when the picture has borders).
+    void ClsWithColor();
+    // A filled rectangle over the whole visible virtual area, borders included.
+    void DrawOverWholeArea();
+
+    // --- Settings file and clean-shutdown markers
+    // Reads, applies and rewrites the settings file (start-up, inside Init).
+    void ReadSettings();
+    void IniFill();
+    void IniExtract();
+    void IniUpdate(int markChanged);
+    int IniUpdateAttempt(int markChanged);
+    static void MakeGoodExit();
+    static int MakeGoodExitAttempt();
+    void CheckGoodExit();
+    int CheckGoodExitAttempt();
+    // The settings file path without ".ini".
+    std::string SettingsBasePath() const;
+
+    // --- Settings and folders
+    void SetDefaultPaths();
+    void SetSubPath(const std::string& path, int unused);
+    void SetSubPathWrapper(const std::string& path, int unused);
+    void ApplySubPath();
+    void SetImagePath(const std::string& p);
+    void SetSoundPath(const std::string& p);
+    void SetMusicPath(const std::string& p);
+    void SetSpeechPath(const std::string& p);
+    void SetMenuPath(const std::string& p);
+    void SetProfilePath(const std::string& p);
+    void SetTextPath(const std::string& p);
+    void SetLevelsPath(const std::string& p);
+    void SetFontPath(const std::string& p);
+    // A data path as the code names it, resolved to the file that exists whatever its case.
+    std::string ResolveDataPath(const std::string& path) const;
+
+    // --- Audio (the parts the framework itself needs)
+    int GetMusicVolume() const;
+    void MusicOn();
+    void MusicOff();
+    void SpeechOn();
+    void SpeechOff();
+    void MusicFadeInManage();
+    void MusicFadeOutManage();
+    void MusicNone();
+    void SpeechStop();
+    void PlayEscapeSound();
+    void ChangeSoundDriver(const std::string& name);
+
+    // --- Input helpers
+    void FlushKeysAndMouse();
+
+    // --- Time
+    float CalcAnimLength(int ms) const;
+    float CalcAnimLengthFromFloat(float ms) const;
+    int CalcMilliSecsFromFrames(float frames, int useSpeed) const;
+
+    // --- Diagnostics
+    void DebugReset();
+    void DebugPrint();
+    void TakeScreenshot();
+    // Stops and drops the music, speech and escape channels.
+    void Kill();
+
+    // The loading-screen step: advance the bar, draw, flip.
+    void MoveBar();
+
+private:
+    void MoveMouseEvent(int wx, int wy);
+    void ReadFrameworkKeys();
+    void ReadDebugKeys();
+    void SaveProfileIfPlaying();
+};
+
+// The application object.
+extern std::unique_ptr<TGame> Game;

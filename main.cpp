@@ -1,0 +1,6 @@
+#include "screens/TProgram.h"
+
+int main() {
+    TProgram program;
+    return program.Main();
+}

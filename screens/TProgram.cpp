@@ -1,0 +1,137 @@
+#include "screens/TProgram.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+
+#include "framework/Globals.h"
+#include "framework/Keyboard.h"
+#include "framework/Messages.h"
+#include "framework/TFatalExit.h"
+#include "framework/TGame.h"
+#include "framework/TLoadingScreen.h"
+#include "framework/TRandom.h"
+#include "platform/Clock.h"
+#include "platform/PathResolver.h"
+#include "platform/SystemInfo.h"
+
+namespace {
+
+// Steps of the loading bar for what the loader has to do so far.
+constexpr int kLoadingSteps = 20;
+
+uint64_t StartSeed() {
+    // A fixed seed makes a run reproducible (tests, bug reports).
+    if (const char* s = std::getenv("ROSEWICK_SEED")) return std::strtoull(s, nullptr, 10);
+    return static_cast<uint64_t>(platform::Clock::Millisecs());
+}
+
+}  // namespace
+
+bool TProgram::Startup() {
+    StartupStep = 2;
+    if (!instanceLock.Acquire(GameTitle)) return false;
+    AppVersion = "1.20";
+
+    StartupStep = 3;
+    VirtualWidth = 1024;
+    VirtualHeight = 768;
+
+    StartupStep = 4;
+    GraphicsOpen = 0;
+    Game = std::make_unique<TGame>();
+    Game->ClsColor = TColor(0, 0, 0, 1.0f);
+    Game->DataInAppBundle = 1;
+    Game->CorrectPathID = 26;
+    Game->DataPrefix = platform::SystemInfo::ExecutableFolder();
+
+    StartupStep = 5;
+    Game->SetSubPathWrapper("Quellborne/Rosewick", 1);
+
+    StartupStep = 6;
+    Game->CheckGoodExit();
+
+    StartupStep = 7;
+    Game->Init(0, 1);
+
+    StartupStep = 8;
+    Game->FixedRateLogic.SetDefaultFramerate(200);
+    Game->Region = 0;
+    Game->SubRegion = 0;
+    Game->PortalSplash = 0;
+    Game->WideScreen = 1;
+    Game->IntroShow = 1;
+    Game->Fade = 1;
+    Game->IniFill();
+    Game->IniUpdate(0);
+    uint64_t seed = StartSeed();
+    RulesRandom.Seed(seed);
+    EffectsRandom.Seed(seed ^ 0x5DEECE66Dull);
+
+    StartupStep = 9;
+    Game->IgnoreFrameworkKeys = 1;
+    Game->IgnoreDebugKey = 1;
+    Game->FrameworkKeys.DisableUnused();
+    FadeLength = 300;
+    Game->FixedRateLogic.JitterCorrection = 0;
+    Game->MusicFadeIn = 0;
+    Game->DebugDisplayX = Game->DebugDisplayY = 5;
+    Game->SlowMotionSpeed = 0.2f;
+    Game->PauseOnLossOfFullScreenFocus = 1;
+    Game->MaxLevels = 20;
+
+    StartupStep = 10;
+    std::string eventLog = Game->SubPath + "logfile.xml";
+    if (!platform::PathResolver::Exists(eventLog)) {
+        std::ofstream create(eventLog);
+        if (!create) ShowMessage("Cannot create " + eventLog, 1, 1);
+    }
+
+    StartupStep = 11;
+    Game->UseDesktopResolution = 1;
+    Game->GraphicsCreate(0);
+    GraphicsOpen = 1;
+    if (Game->CustomMousePointer) Game->Gfx->ShowPointer(false);
+    LoadAssets();
+    Game->FlushKeysAndMouse();
+    Game->FixedRateLogic.Init();
+    Game->NoTimingTicks = 3;
+    return true;
+}
+
+void TProgram::LoadAssets() {
+    demoA = std::make_unique<TDemoScreen>("demo", 40, 62, 96);
+    demoB = std::make_unique<TDemoScreen>("demo2", 36, 90, 70);
+    demoA->Partner = demoB.get();
+    demoB->Partner = demoA.get();
+
+    auto& loading = *Game->LoadingScreen;
+    loading.SpecialLoad("", "", "");
+    loading.LoadingBar->w = 400;
+    loading.LoadingBar->h = 18;
+    loading.LoadingBar->Centre(600);
+    loading.LoadingBar->SetBackgroundColour(40, 36, 52);
+    loading.LoadingBar->SetBorderColour(214, 176, 96);
+    loading.SetSteps(kLoadingSteps);
+    loading.Destination = demoA.get();
+    loading.Start();
+    if (Game->Gfx && !Game->Gfx->HasFocus()) Game->SuspendedEvent = 1;
+    for (int i = 0; i < kLoadingSteps; ++i) Game->MoveBar();
+}
+
+int TProgram::Main() {
+    try {
+        if (!Startup()) return 0;  // another copy is running
+        return Game->Run();
+    } catch (const TFatalExit&) {
+        if (Game) Game->Kill();
+        return 1;
+    } catch (const std::exception& e) {
+        // Failures before the frame loop: report them the same way, then end.
+        std::string report = CrashReportText(e.what());
+        platform::SystemInfo::MessageBox(GameTitle, report);
+        AppendErrorLog(report);
+        if (Game) Game->Shutdown();
+        return 1;
+    }
+}

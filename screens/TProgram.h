@@ -1,0 +1,24 @@
+#pragma once
+
+#include <memory>
+
+#include "platform/InstanceLock.h"
+#include "screens/TDemoScreen.h"
+
+// The program from its entry to its end: the start-up sequence, the frame loop, shutdown.
+class TProgram {
+public:
+    // Returns the process exit code.
+    int Main();
+
+    // Start-up up to the first frame (single instance, folders, settings, audio, graphics,
+    // loading). False when another copy runs.
+    bool Startup();
+
+private:
+    void LoadAssets();
+
+    platform::InstanceLock instanceLock;
+    std::unique_ptr<TDemoScreen> demoA;
+    std::unique_ptr<TDemoScreen> demoB;
+};
