@@ -11,6 +11,9 @@
 #include "CardArt.h"
 #include "ContactSheet.h"
 #include "FontLibrary.h"
+#include "HudArt.h"
+#include "InterfaceArt.h"
+#include "ParticleArt.h"
 
 namespace {
 
@@ -24,6 +27,10 @@ int Generate(const std::string& dataDir, bool printInventory) {
     AssetWriter out(dataDir);
     CardArt(fonts, out).Generate();
     BitmapFontBuilder(fonts, out).Generate();
+    ParticleArt(fonts, out).Generate();
+    HudArt(fonts, out).Generate();
+    InterfaceArt(fonts, out).Generate();
+    out.TrimFile("graphics/TrimData.txt");
     for (const std::string& e : out.Errors()) std::fprintf(stderr, "assetgen: %s\n", e.c_str());
     if (printInventory) {
         for (const std::string& line : out.Inventory()) std::printf("%s\n", line.c_str());
