@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "platform/AudioDevice.h"
 #include "platform/Sample.h"
 #include "tests/TestSupport.h"
@@ -19,6 +21,10 @@ struct WavCase {
     int bits;
     int rate;
 };
+
+void PrintTo(const WavCase& c, std::ostream* out) {
+    *out << c.channels << " ch, " << c.bits << " bit, " << c.rate << " Hz";
+}
 
 class SampleWavRoundTrip : public ::testing::TestWithParam<WavCase> {};
 
