@@ -22,20 +22,12 @@ struct WindowDeleter {
     void operator()(SDL_Window* window) const { SDL_DestroyWindow(window); }
 };
 
-// Holds SDL's video subsystem for the lifetime of the object (SDL counts the references).
-class VideoSubsystem {
-public:
-    VideoSubsystem() : ok(SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) {}
-    ~VideoSubsystem() {
-        if (ok) SDL_QuitSubSystem(SDL_INIT_VIDEO);
-    }
-    VideoSubsystem(const VideoSubsystem&) = delete;
-    VideoSubsystem& operator=(const VideoSubsystem&) = delete;
-    bool Ok() const { return ok; }
-
-private:
-    bool ok;
-};
+// Starts SDL's video subsystem on first need and keeps it for the rest of the run: quitting
+// it closes the display connection, and a reconnect can fail (an X server with no other
+// client resets when the last one leaves), so a reopen or a mode query must not drop it.
+bool VideoStarted() {
+    return SDL_WasInit(SDL_INIT_VIDEO) || SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+}
 
 int DepthOf(Uint32 format) {
     return SDL_BYTESPERPIXEL(format) * 8;
@@ -90,7 +82,6 @@ std::string GlString(unsigned name) {
 }  // namespace
 
 struct Graphics::Impl {
-    std::unique_ptr<VideoSubsystem> video;
     std::unique_ptr<SDL_Window, WindowDeleter> window;
     std::shared_ptr<SDL_Renderer> renderer;
     std::unique_ptr<Image> font;
@@ -231,8 +222,7 @@ bool Graphics::DriverExists(const std::string& name) {
 
 std::vector<DisplayMode> Graphics::Modes() {
     std::vector<DisplayMode> modes;
-    VideoSubsystem video;
-    if (!video.Ok()) return modes;
+    if (!VideoStarted()) return modes;
     int count = SDL_GetNumDisplayModes(0);
     for (int i = 0; i < count; ++i) {
         SDL_DisplayMode mode;
@@ -244,22 +234,19 @@ std::vector<DisplayMode> Graphics::Modes() {
 }
 
 bool Graphics::ModeExists(int width, int height, int depth, int hertz) {
-    VideoSubsystem video;
     SDL_DisplayMode mode;
-    return video.Ok() && FindMode(width, height, depth, hertz, mode);
+    return VideoStarted() && FindMode(width, height, depth, hertz, mode);
 }
 
 DisplayMode Graphics::DesktopMode() {
-    VideoSubsystem video;
     SDL_DisplayMode mode;
-    if (!video.Ok() || SDL_GetDesktopDisplayMode(0, &mode) != 0) return {};
+    if (!VideoStarted() || SDL_GetDesktopDisplayMode(0, &mode) != 0) return {};
     return {mode.w, mode.h, DepthOf(mode.format), mode.refresh_rate};
 }
 
 bool Graphics::Open(const ContextSettings& wanted, std::string& error) {
     Close();
-    auto video = std::make_unique<VideoSubsystem>();
-    if (!video->Ok()) {
+    if (!VideoStarted()) {
         error = std::string("Cannot start the video system: ") + SDL_GetError();
         return false;
     }
@@ -307,7 +294,6 @@ bool Graphics::Open(const ContextSettings& wanted, std::string& error) {
         return false;
     }
 
-    impl->video = std::move(video);
     impl->window = std::move(window);
     impl->renderer = std::shared_ptr<SDL_Renderer>(made, SDL_DestroyRenderer);
     SDL_RendererInfo info;
@@ -327,11 +313,10 @@ bool Graphics::Open(const ContextSettings& wanted, std::string& error) {
 void Graphics::Close() {
     if (!impl) return;
     // The font's textures go while their renderer lives; then the renderer (which frees any
-    // texture still alive), then the window, then our hold on the video system.
+    // texture still alive), then the window.
     impl->font.reset();
     impl->renderer.reset();
     impl->window.reset();
-    impl->video.reset();
 }
 
 bool Graphics::IsOpen() const {
@@ -382,7 +367,7 @@ void Graphics::Minimise() {
 }
 
 void Graphics::ShowPointer(bool show) {
-    if (impl->video) SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE);
+    if (SDL_WasInit(SDL_INIT_VIDEO)) SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE);
 }
 
 void Graphics::MovePointer(int x, int y) {

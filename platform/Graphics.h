@@ -44,7 +44,9 @@ public:
     // Render driver names SDL offers on this machine.
     static std::vector<std::string> Drivers();
     static bool DriverExists(const std::string& name);
-    // Full-screen modes of the main display; DesktopMode is the current one.
+    // Full-screen modes of the main display; DesktopMode is the current one. Depth is the
+    // bytes of a pixel times 8 (a 32-bit desktop is 32). These start SDL's video system when
+    // it is not running; it then stays up for the rest of the run.
     static std::vector<DisplayMode> Modes();
     static bool ModeExists(int width, int height, int depth, int hertz);
     static DisplayMode DesktopMode();

@@ -207,13 +207,4 @@ TEST_F(InputTest, TerminationSignalArrivesAsWindowClose) {
     EXPECT_EQ(events[0].type, Type::WindowClose);
 }
 
-TEST(InputClosedTest, PollWithoutAWindowReportsNothing) {
-    Event e;
-    EXPECT_FALSE(Input::Poll(e));
-    int x = -1, y = -1;
-    Input::PointerPosition(x, y);
-    EXPECT_EQ(x, 0);
-    EXPECT_EQ(y, 0);
-}
-
 }  // namespace
