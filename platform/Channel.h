@@ -10,8 +10,9 @@ namespace platform {
 //
 // Playing() means "busy": true from Play (or Cue) until the sample ends or Stop, including
 // while paused, so a paused voice is not mistaken for a free one. It is false when nothing
-// is heard because the device is silent ("None") or was reopened since Play; the volume,
-// pan, rate and paused settings are kept in every case and apply to the next Play.
+// is heard because the device is silent ("None") or was reopened since Play. Volume, pan,
+// rate and Paused() are kept in every case; volume, pan and rate carry over to what plays
+// next, on whatever device is open then.
 class Channel {
 public:
     Channel();
@@ -24,6 +25,8 @@ public:
     void Play(std::shared_ptr<Sample> sample, bool paused = false);
     void Cue(std::shared_ptr<Sample> sample) { Play(std::move(sample), true); }
     void Pause();
+    // Continues a paused or cued sample. One paused across a device change starts over on
+    // the new device, its place having gone with the old one.
     void Resume();
     // Stops and lets go of the sample (Current() becomes null).
     void Stop();
