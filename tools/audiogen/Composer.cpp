@@ -8,6 +8,7 @@ namespace {
 
 constexpr int kMajor[] = {0, 2, 4, 5, 7, 9, 11};
 constexpr int kMinor[] = {0, 2, 3, 5, 7, 8, 10};
+constexpr double kPi = 3.14159265358979323846;
 
 int Mod7(int s) {
     return ((s % 7) + 7) % 7;
@@ -107,10 +108,10 @@ int Composer::PickStrong(const Chord& chord, int prev) {
     for (int s = low_; s <= high_; ++s) {
         if (!IsChordTone(s, chord)) continue;
         const int d = s - prev;
-        double w = std::exp(-std::abs(d) / 1.6);
-        if (d == 0) w *= 0.35;
-        if (d * direction_ > 0) w *= 1.4;
-        if (std::abs(d) > 5) w *= 0.2;
+        // Near the last note, near the phrase's arch, rarely the same note twice.
+        double w = std::exp(-std::abs(d) / 2.2) * std::exp(-std::abs(s - target_) / 2.5);
+        if (d == 0) w *= 0.3;
+        if (std::abs(d) > 5) w *= 0.15;
         options.push_back(s);
         weights.push_back(w);
     }
@@ -125,10 +126,12 @@ int Composer::PickStrong(const Chord& chord, int prev) {
 }
 
 int Composer::PickWeak(const Chord& chord, int prev) {
-    if (rng_.Chance(0.25)) direction_ = -direction_;
+    // Head for the arch mostly, wander sometimes.
+    const int towards = target_ > prev ? 1 : (target_ < prev ? -1 : direction_);
+    direction_ = rng_.Chance(0.7) ? towards : (rng_.Chance(0.5) ? 1 : -1);
     if (prev + direction_ > high_ || prev + direction_ < low_) direction_ = -direction_;
-    if (rng_.Chance(0.25)) {
-        // A skip to the next chord tone in the current direction.
+    if (rng_.Chance(0.2)) {
+        // A skip to the next chord tone in that direction.
         for (int s = prev + direction_; s >= low_ && s <= high_; s += direction_)
             if (IsChordTone(s, chord)) return s;
     }
@@ -183,6 +186,10 @@ std::vector<Composer::MelodyNote> Composer::Melody(const Phrase& phrase,
             const bool strong = std::any_of(strongBeats_.begin(), strongBeats_.end(),
                                             [&](double b) { return std::abs(b - beat) < 1e-9; }) ||
                                 rhythm[k] >= 2.0;
+            // The phrase rises to its highest around two thirds through, then settles.
+            const double x = (bar * beatsPerBar_ + beat) / (bars * beatsPerBar_);
+            const double arch = std::sin(kPi * std::min(1.0, x / 1.3));
+            target_ = static_cast<int>(std::lround(low_ + (high_ - low_) * (0.25 + 0.6 * arch)));
             int step;
             if (last && k == rhythm.size() - 1)
                 step = Cadential(phrase.cadence, *chord, prev_);

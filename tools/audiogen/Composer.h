@@ -72,4 +72,5 @@ private:
     int high_ = 9;
     int prev_ = 4;
     int direction_ = 1;
+    int target_ = 4;
 };

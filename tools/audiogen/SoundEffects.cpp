@@ -72,10 +72,15 @@ Mono Metal(double freq, const std::vector<Partial>& partials, double length) {
     for (const Partial& p : partials) {
         const double f = freq * p.ratio;
         if (f > kRate * 0.45) continue;
-        for (std::size_t i = 0; i < out.size(); ++i) {
-            const double t = Time(i);
-            out[i] +=
-                static_cast<float>(p.amp * std::sin(2.0 * kPi * f * t) * dsp::Decay60(t, p.t60));
+        const double w = 2.0 * kPi * f / kRate;
+        const double k = std::exp(-6.907755 / (p.t60 * kRate));
+        const double cr = std::cos(w) * k, sr = std::sin(w) * k;
+        double re = p.amp, im = 0.0;
+        for (float& sample : out) {
+            sample += static_cast<float>(im);
+            const double nr = re * cr - im * sr;
+            im = re * sr + im * cr;
+            re = nr;
         }
     }
     dsp::FadeIn(out, 0.0008);

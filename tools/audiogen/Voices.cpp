@@ -156,6 +156,9 @@ double AttackRelease(double t, double attack, double hold, double release) {
 
 }  // namespace
 
+// Control signals (vibrato, envelopes) change slowly: work them out every kControl samples.
+constexpr std::size_t kControl = 16;
+
 dsp::Mono Strings(double midi, double dur, float vel, Rng& rng) {
     const double f = dsp::MidiToHz(midi);
     const double release = 0.25;
@@ -167,14 +170,21 @@ dsp::Mono Strings(double midi, double dur, float vel, Rng& rng) {
     const double attack = std::min(0.18, dur * 0.4 + 0.03);
     Biquad lp(Biquad::Shape::Lowpass, std::min(f * 5.0, 6000.0), 0.6);
     Biquad body(Biquad::Shape::Peaking, 450.0, 1.0, 3.0);
+    double vib = 1.0, env = 0.0, envStep = 0.0;
     for (std::size_t i = 0; i < out.size(); ++i) {
-        const double t = static_cast<double>(i) / kRate;
-        const double vibDepth = 0.004 * std::min(1.0, t / 0.4);
-        const double vib = 1.0 + vibDepth * std::sin(2.0 * kPi * vibRate * t + vibPhase);
+        if (i % kControl == 0) {
+            const double t = static_cast<double>(i) / kRate;
+            const double vibDepth = 0.004 * std::min(1.0, t / 0.4);
+            vib = 1.0 + vibDepth * std::sin(2.0 * kPi * vibRate * t + vibPhase);
+            const double next =
+                AttackRelease(t + static_cast<double>(kControl) / kRate, attack, dur, release);
+            env = AttackRelease(t, attack, dur, release);
+            envStep = (next - env) / static_cast<double>(kControl);
+        }
         double v = 0.0;
         for (int k = 0; k < 3; ++k) v += saws[k].Next(f * detune[k] * vib);
-        const double env = AttackRelease(t, attack, dur, release);
         out[i] = body.Process(lp.Process(static_cast<float>(v * env / 3.0)));
+        env += envStep;
     }
     dsp::FadeOut(out, 0.02);
     dsp::Scale(out, vel * 0.45f);
@@ -190,15 +200,26 @@ dsp::Mono Flute(double midi, double dur, float vel, Rng& rng) {
     const double vibRate = 4.8 + rng.Uniform() * 0.5;
     double phase = 0.0;
     const double attack = std::min(0.07, dur * 0.3 + 0.02);
+    double vib = 1.0, env = 0.0, envStep = 0.0;
     for (std::size_t i = 0; i < out.size(); ++i) {
         const double t = static_cast<double>(i) / kRate;
-        const double vib = 1.0 + 0.005 * std::min(1.0, t / 0.5) * std::sin(2.0 * kPi * vibRate * t);
+        if (i % kControl == 0) {
+            vib = 1.0 + 0.005 * std::min(1.0, t / 0.5) * std::sin(2.0 * kPi * vibRate * t);
+            const double next =
+                AttackRelease(t + static_cast<double>(kControl) / kRate, attack, dur, release);
+            env = AttackRelease(t, attack, dur, release);
+            envStep = (next - env) / static_cast<double>(kControl);
+        }
         phase += 2.0 * kPi * f * vib / kRate;
-        const double tone =
-            std::sin(phase) + 0.22 * std::sin(2.0 * phase) + 0.07 * std::sin(3.0 * phase);
-        const double env = AttackRelease(t, attack, dur, release);
+        if (phase > 2.0 * kPi) phase -= 2.0 * kPi;
+        const double sn = std::sin(phase);
+        const double cs = std::cos(phase);
+        // Second and third harmonics from the first: sin 2x = 2 sin x cos x, sin 3x = 3 sin x - 4
+        // sin^3 x.
+        const double tone = sn + 0.22 * (2.0 * sn * cs) + 0.07 * sn * (3.0 - 4.0 * sn * sn);
         const double chiff = t < 0.05 ? 1.0 - t / 0.05 : 0.0;
         out[i] = static_cast<float>((tone + bp.Process(breath[i]) * (0.25 + chiff * 1.5)) * env);
+        env += envStep;
     }
     dsp::FadeOut(out, 0.02);
     dsp::Scale(out, vel * 0.35f);
@@ -212,15 +233,21 @@ dsp::Mono Horn(double midi, double dur, float vel, Rng& rng) {
     Saw saw{rng.Uniform()};
     Saw saw2{rng.Uniform()};
     Biquad lp;
+    double env = 0.0, envStep = 0.0, scoop = 1.0;
     for (std::size_t i = 0; i < out.size(); ++i) {
-        const double t = static_cast<double>(i) / kRate;
-        const double env = AttackRelease(t, 0.05, dur, release);
-        // The brass bloom: the filter opens with the attack, a little pitch scoop up.
-        if (i % 32 == 0)
+        if (i % kControl == 0) {
+            const double t = static_cast<double>(i) / kRate;
+            const double next =
+                AttackRelease(t + static_cast<double>(kControl) / kRate, 0.05, dur, release);
+            env = AttackRelease(t, 0.05, dur, release);
+            envStep = (next - env) / static_cast<double>(kControl);
+            // The brass bloom: the filter opens with the attack, a little pitch scoop up.
             lp.Set(Biquad::Shape::Lowpass, f * (1.5 + 3.0 * env * std::min(1.0, t / 0.08)), 0.9);
-        const double scoop = 1.0 - 0.01 * std::exp(-t / 0.03);
+            scoop = 1.0 - 0.01 * std::exp(-t / 0.03);
+        }
         const double v = saw.Next(f * scoop) + 0.6 * saw2.Next(f * scoop * 1.002);
         out[i] = lp.Process(static_cast<float>(v * env * 0.6));
+        env += envStep;
     }
     dsp::FadeOut(out, 0.02);
     dsp::Scale(out, vel * 0.6f);
@@ -237,10 +264,16 @@ dsp::Mono Bell(double freq, double t60, float vel) {
     for (const Partial& p : kPartials) {
         const double pf = freq * p.ratio;
         if (pf > kRate * 0.45) continue;
-        for (std::size_t i = 0; i < out.size(); ++i) {
-            const double t = static_cast<double>(i) / kRate;
-            out[i] += static_cast<float>(p.amp * std::sin(2.0 * kPi * pf * t) *
-                                         dsp::Decay60(t, t60 * p.decay));
+        // A rotating phasor with a per-sample decay: one multiply-add per sample, no sin().
+        const double w = 2.0 * kPi * pf / kRate;
+        const double k = std::exp(-6.907755 / (t60 * p.decay * kRate));
+        const double cr = std::cos(w) * k, sr = std::sin(w) * k;
+        double re = p.amp, im = 0.0;
+        for (float& sample : out) {
+            sample += static_cast<float>(im);
+            const double nr = re * cr - im * sr;
+            im = re * sr + im * cr;
+            re = nr;
         }
     }
     dsp::FadeIn(out, 0.001);

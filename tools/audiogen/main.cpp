@@ -53,18 +53,20 @@ struct Job {
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: audiogen <data folder> [--list]\n");
+        std::fprintf(stderr, "usage: audiogen <data folder> [--list | --times]\n");
         return 2;
     }
     const fs::path dataDir = argv[1];
-    const bool listOnly = argc > 2 && std::string(argv[2]) == "--list";
+    const std::string option = argc > 2 ? argv[2] : "";
+    const bool listOnly = option == "--list";
+    const bool verbose = option == "--times";
     const auto started = std::chrono::steady_clock::now();
 
     std::vector<Job> jobs;
     std::mutex printLock;
     for (const effects::Effect& e : effects::All()) {
         if (listOnly) {
-            std::printf("%s sound  # %s\n", e.path.c_str(), e.what.c_str());
+            std::printf("%s sound\n", e.path.c_str());
             continue;
         }
         jobs.push_back({e.path, [&e, &printLock](const fs::path& file) {
@@ -84,7 +86,7 @@ int main(int argc, char** argv) {
     }
     for (const music::Piece& p : music::All()) {
         if (listOnly) {
-            std::printf("%s music  # %s\n", p.path.c_str(), p.what.c_str());
+            std::printf("%s music\n", p.path.c_str());
             continue;
         }
         jobs.push_back(
@@ -112,14 +114,20 @@ int main(int argc, char** argv) {
     auto worker = [&] {
         for (std::size_t k = next++; k < order.size(); k = next++) {
             const Job& job = jobs[order[k]];
+            const auto jobStart = std::chrono::steady_clock::now();
             const fs::path file = OnDisk(dataDir, job.path);
             std::error_code ec;
             fs::create_directories(file.parent_path(), ec);
             std::string err = ec ? "cannot create " + file.parent_path().string() : job.run(file);
+            std::lock_guard<std::mutex> lock(printLock);
             if (!err.empty()) {
-                std::lock_guard<std::mutex> lock(printLock);
                 std::fprintf(stderr, "audiogen: %s: %s\n", job.path.c_str(), err.c_str());
                 ++failures;
+            } else if (verbose) {
+                std::printf(
+                    "    %-44s %.2f s cpu\n", job.path.c_str(),
+                    std::chrono::duration<double>(std::chrono::steady_clock::now() - jobStart)
+                        .count());
             }
         }
     };
