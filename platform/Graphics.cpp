@@ -188,6 +188,14 @@ struct Graphics::Impl {
         }
     }
 
+    // The software renderer accepts the vsync flag but presents at once.
+    bool CanWaitForBlank() const {
+        SDL_RendererInfo info;
+        return SDL_GetRendererInfo(renderer.get(), &info) == 0 &&
+               (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0 && info.name &&
+               std::string(info.name) != "software";
+    }
+
     void Pace() {
         double now = Clock::MillisecsPrecise();
         if (nextFrame > now) {
@@ -296,9 +304,7 @@ bool Graphics::Open(const ContextSettings& wanted, std::string& error) {
 
     impl->window = std::move(window);
     impl->renderer = std::shared_ptr<SDL_Renderer>(made, SDL_DestroyRenderer);
-    SDL_RendererInfo info;
-    impl->hardVsync =
-        SDL_GetRendererInfo(made, &info) == 0 && (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0;
+    impl->hardVsync = wanted.vsync && impl->CanWaitForBlank();
     impl->vsync = wanted.vsync ? 1 : 0;
     impl->nextFrame = 0;
     settings = wanted;
@@ -438,7 +444,7 @@ void Graphics::Flip(int sync) {
     if (!renderer) return;
     const int wanted = sync == 1 ? 1 : 0;
     if (wanted != impl->vsync) {
-        impl->hardVsync = wanted && SDL_RenderSetVSync(renderer, 1) == 0;
+        impl->hardVsync = wanted && SDL_RenderSetVSync(renderer, 1) == 0 && impl->CanWaitForBlank();
         if (!wanted) SDL_RenderSetVSync(renderer, 0);
         impl->vsync = wanted;
     }

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdlib>
 
+#include "platform/Clock.h"
 #include "platform/Graphics.h"
 #include "platform/ImageFont.h"
 
@@ -444,13 +445,22 @@ TEST_F(GraphicsTest, UnknownDriverFallsBackToAWorkingRenderer) {
     settings.width = 40;
     settings.height = 30;
     settings.driver = "no such driver";
+    settings.borderless = true;
+    settings.title = "first";
     std::string error;
     ASSERT_TRUE(g.Open(settings, error)) << error;
     EXPECT_FALSE(g.RendererName().empty());
-    g.Flip(0);
+    g.SetWindowTitle("second");
+    EXPECT_EQ(g.Settings().title, "second");
+    EXPECT_TRUE(g.Settings().borderless);
+}
+
+TEST_F(GraphicsTest, FlipMinusOnePacesFramesToAboutSixtyHertz) {
+    Open(40, 30);
     g.Flip(-1);
-    g.Flip(1);
-    EXPECT_TRUE(g.IsOpen());
+    const double start = platform::Clock::MillisecsPrecise();
+    for (int i = 0; i < 6; ++i) g.Flip(-1);
+    EXPECT_GE(platform::Clock::MillisecsPrecise() - start, 95.0);
 }
 
 }  // namespace
