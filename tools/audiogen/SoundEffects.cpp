@@ -156,6 +156,8 @@ Mono Sparkle(double dur, int count, double fLo, double fHi, Rng& rng, bool risin
         dsp::MixInto(out, voices::Bell(f, rng.Range(0.25, 0.6), 1.0f), at,
                      static_cast<float>(rng.Range(0.25, 0.6)));
     }
+    // Keep the glitter sweet rather than piercing.
+    dsp::Filter(out, Shape::Lowpass, 9000.0, 0.7);
     return out;
 }
 
@@ -340,15 +342,15 @@ Mono ArrowFlight(Rng& rng) {
 
 Mono ArrowTwang(Rng& rng) {
     // The bowstring let go: a low twang with the snap of the string.
-    voices::PluckSpec spec;
-    spec.freq = 98.0;
-    spec.hold = 0.35;
-    spec.release = 0.1;
-    spec.ring = 0.7;
-    spec.t60 = 0.5;
-    spec.brightness = 0.9;
-    spec.pluckPos = 0.08;
-    Mono out = voices::Pluck(spec, rng);
+    voices::StringSetup string;
+    string.freq = 98.0;
+    string.hold = 0.35;
+    string.release = 0.1;
+    string.ring = 0.7;
+    string.t60 = 0.5;
+    string.brightness = 0.9;
+    string.pluckPos = 0.08;
+    Mono out = voices::Pluck(string, rng);
     // The string's pitch sags as the tension goes.
     Mono bent(out.size());
     double pos = 0.0;
@@ -788,6 +790,7 @@ Mono Thunder(Rng& rng) {
     dsp::Shape(rumble, [&](double t) {
         return 0.75 + 0.25 * flutter[std::min(flutter.size() - 1, dsp::Samples(t))];
     });
+    dsp::FadeOut(rumble, 0.8);
     const float rp = dsp::Peak(rumble);
     dsp::MixInto(out, rumble, 0.0, rp > 0.0f ? 1.5f / rp : 0.0f);
     Mono mid = dsp::SweptNoise(

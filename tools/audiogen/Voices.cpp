@@ -11,29 +11,30 @@ using dsp::kPi;
 using dsp::kRate;
 using dsp::Mono;
 
-dsp::Mono Pluck(const PluckSpec& spec, Rng& rng) {
+dsp::Mono Pluck(const StringSetup& string, Rng& rng) {
     // The loop filter y = (1-s) x[n] + s x[n-1] delays by s; the all-pass supplies the fraction.
-    const double s = 0.5 - 0.3 * std::clamp(spec.brightness, 0.0, 1.0);
-    const double total = kRate / spec.freq - s;
+    const double s = 0.5 - 0.3 * std::clamp(string.brightness, 0.0, 1.0);
+    const double total = kRate / string.freq - s;
     const auto n = static_cast<std::size_t>(std::max(2.0, std::floor(total - 0.1)));
     const double frac = total - static_cast<double>(n);
     const double apc = (1.0 - frac) / (1.0 + frac);
     // Per-period loss for the requested decay, less the loss the averaging filter already adds.
-    const double w = 2.0 * kPi * spec.freq / kRate;
+    const double w = 2.0 * kPi * string.freq / kRate;
     const double avgLoss =
         std::sqrt((1.0 - s) * (1.0 - s) + s * s + 2.0 * s * (1.0 - s) * std::cos(w));
-    const double g =
-        std::min(0.99995, std::pow(10.0, -3.0 / (spec.t60 * spec.freq)) / std::max(avgLoss, 0.5));
+    const double g = std::min(
+        0.99995, std::pow(10.0, -3.0 / (string.t60 * string.freq)) / std::max(avgLoss, 0.5));
 
     std::vector<float> line(n);
     // Excitation: noise, smoothed for dull plucks, combed for the pluck position.
-    const double smooth = 0.05 + 0.9 * (1.0 - spec.brightness);
+    const double smooth = 0.05 + 0.9 * (1.0 - string.brightness);
     double lp = 0.0;
     for (float& v : line) {
         lp = lp * smooth + rng.Bipolar() * (1.0 - smooth);
         v = static_cast<float>(lp);
     }
-    const auto p = static_cast<std::size_t>(std::max(1.0, spec.pluckPos * static_cast<double>(n)));
+    const auto p =
+        static_cast<std::size_t>(std::max(1.0, string.pluckPos * static_cast<double>(n)));
     std::vector<float> combed(n);
     for (std::size_t i = 0; i < n; ++i) combed[i] = line[i] - (i >= p ? line[i - p] : 0.0f);
     double mean = 0.0;
@@ -46,12 +47,12 @@ dsp::Mono Pluck(const PluckSpec& spec, Rng& rng) {
     }
     for (std::size_t i = 0; i < n; ++i) line[i] = combed[i] / peak;
 
-    const double length = std::min(spec.ring, spec.hold + spec.release * 7.0);
+    const double length = std::min(string.ring, string.hold + string.release * 7.0);
     Mono out(dsp::Samples(length));
     std::size_t pos = 0;
     double prev = 0.0, apX1 = 0.0, apY1 = 0.0;
-    const std::size_t holdN = dsp::Samples(spec.hold);
-    const double damper = std::exp(-1.0 / (spec.release * kRate));
+    const std::size_t holdN = dsp::Samples(string.hold);
+    const double damper = std::exp(-1.0 / (string.release * kRate));
     double damp = 1.0;
     for (std::size_t i = 0; i < out.size(); ++i) {
         const double x = line[pos];
@@ -71,20 +72,20 @@ dsp::Mono Pluck(const PluckSpec& spec, Rng& rng) {
 
 dsp::Mono Harpsichord(double midi, double dur, float vel, Rng& rng) {
     const double f = dsp::MidiToHz(midi);
-    PluckSpec spec;
-    spec.freq = f;
-    spec.hold = dur;
-    spec.release = 0.06;
-    spec.ring = dur + 0.5;
-    spec.t60 = std::clamp(9.0 - midi * 0.08, 1.5, 5.0);
-    spec.brightness = 0.85;
-    spec.pluckPos = 0.12;
-    Mono out = Pluck(spec, rng);
+    StringSetup string;
+    string.freq = f;
+    string.hold = dur;
+    string.release = 0.06;
+    string.ring = dur + 0.5;
+    string.t60 = std::clamp(9.0 - midi * 0.08, 1.5, 5.0);
+    string.brightness = 0.85;
+    string.pluckPos = 0.12;
+    Mono out = Pluck(string, rng);
     // The 4-foot choir an octave up, a touch sharp, quieter.
-    spec.freq = f * 2.0 * 1.0012;
-    spec.brightness = 0.7;
-    spec.pluckPos = 0.18;
-    dsp::MixInto(out, Pluck(spec, rng), 0.0, 0.35f);
+    string.freq = f * 2.0 * 1.0012;
+    string.brightness = 0.7;
+    string.pluckPos = 0.18;
+    dsp::MixInto(out, Pluck(string, rng), 0.0, 0.35f);
     // A soundboard bump and a tamer top end.
     dsp::Filter(out, Biquad::Shape::Peaking, 900.0, 0.8, 3.0);
     dsp::Filter(out, Biquad::Shape::Lowpass, 7500.0, 0.7);
@@ -93,30 +94,30 @@ dsp::Mono Harpsichord(double midi, double dur, float vel, Rng& rng) {
 }
 
 dsp::Mono Harp(double midi, double dur, float vel, Rng& rng) {
-    PluckSpec spec;
-    spec.freq = dsp::MidiToHz(midi);
-    spec.hold = std::max(dur, 1.2);
-    spec.release = 0.35;
-    spec.ring = spec.hold + 1.5;
-    spec.t60 = std::clamp(10.0 - midi * 0.09, 1.8, 6.0);
-    spec.brightness = 0.35;
-    spec.pluckPos = 0.3;
-    Mono out = Pluck(spec, rng);
+    StringSetup string;
+    string.freq = dsp::MidiToHz(midi);
+    string.hold = std::max(dur, 1.2);
+    string.release = 0.35;
+    string.ring = string.hold + 1.5;
+    string.t60 = std::clamp(10.0 - midi * 0.09, 1.8, 6.0);
+    string.brightness = 0.35;
+    string.pluckPos = 0.3;
+    Mono out = Pluck(string, rng);
     dsp::Filter(out, Biquad::Shape::Lowpass, 5000.0, 0.7);
     dsp::Scale(out, vel * 0.6f);
     return out;
 }
 
 dsp::Mono Pizzicato(double midi, double dur, float vel, Rng& rng) {
-    PluckSpec spec;
-    spec.freq = dsp::MidiToHz(midi);
-    spec.hold = std::min(dur, 0.35);
-    spec.release = 0.12;
-    spec.ring = 1.5;
-    spec.t60 = 1.2;
-    spec.brightness = 0.25;
-    spec.pluckPos = 0.35;
-    Mono out = Pluck(spec, rng);
+    StringSetup string;
+    string.freq = dsp::MidiToHz(midi);
+    string.hold = std::min(dur, 0.35);
+    string.release = 0.12;
+    string.ring = 1.5;
+    string.t60 = 1.2;
+    string.brightness = 0.25;
+    string.pluckPos = 0.35;
+    Mono out = Pluck(string, rng);
     dsp::Filter(out, Biquad::Shape::Peaking, 250.0, 0.9, 4.0);
     dsp::Scale(out, vel * 0.7f);
     return out;

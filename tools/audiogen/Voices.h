@@ -8,7 +8,7 @@ class Rng;
 // the key is held; the buffer includes the release. vel is 0..1.
 namespace voices {
 
-struct PluckSpec {
+struct StringSetup {
     double freq = 220.0;
     double hold = 1.0;        // seconds before the damper falls
     double release = 0.08;    // damper time constant, seconds
@@ -19,7 +19,7 @@ struct PluckSpec {
 };
 
 // Karplus-Strong string with a tuned fractional delay.
-dsp::Mono Pluck(const PluckSpec& spec, Rng& rng);
+dsp::Mono Pluck(const StringSetup& string, Rng& rng);
 
 dsp::Mono Harpsichord(double midi, double dur, float vel, Rng& rng);
 dsp::Mono Harp(double midi, double dur, float vel, Rng& rng);

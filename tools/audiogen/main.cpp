@@ -69,19 +69,13 @@ int main(int argc, char** argv) {
             std::printf("%s sound\n", e.path.c_str());
             continue;
         }
-        jobs.push_back({e.path, [&e, &printLock](const fs::path& file) {
+        jobs.push_back({e.path, [&e](const fs::path& file) {
                             Rng rng(Fnv1a(e.path));
                             dsp::Mono samples = e.make(rng);
                             dsp::RemoveDc(samples);
                             dsp::TrimTail(samples);
                             mastering::NormalisePeak(samples, mastering::kEffectPeakDb + e.trimDb);
-                            std::string err = WavWriter::WriteMono(file.string(), samples);
-                            if (err.empty()) {
-                                std::lock_guard<std::mutex> lock(printLock);
-                                std::printf("  %-44s %5.2f s\n", e.path.c_str(),
-                                            static_cast<double>(samples.size()) / dsp::kRate);
-                            }
-                            return err;
+                            return WavWriter::WriteMono(file.string(), samples);
                         }});
     }
     for (const music::Piece& p : music::All()) {
