@@ -239,16 +239,18 @@ TEST_F(GraphicsTest, HandleScaleFlipAndRotationPlaceTheImage) {
     for (int y = 0; y < 4; ++y) {
         for (int x = 5; x < 10; ++x) pixels.At(x, y)[0] = 0, pixels.At(x, y)[1] = 255;
     }
-    auto image = Image::FromPixmap(pixels, Image::MID_HANDLE);
+    auto image = Image::FromPixmap(pixels, 0);
+    // Off centre, so a mirror that ignored the handle would land elsewhere.
+    image->SetHandle(2, 2);
     struct Case {
         const char* name;
         float sx, sy, rotation;
         int redX, redY, greenX, greenY;
     };
     const Case cases[] = {
-        {"plain", 1, 1, 0, 47, 50, 52, 50},       {"doubled", 2, 2, 0, 41, 50, 58, 50},
-        {"mirrored", -1, 1, 0, 52, 50, 47, 50},   {"quarter turn", 1, 1, 90, 50, 47, 50, 52},
-        {"half turn", 1, 1, 180, 52, 50, 47, 50},
+        {"plain", 1, 1, 0, 49, 50, 55, 50},         {"doubled", 2, 2, 0, 50, 47, 60, 52},
+        {"mirrored", -1, 1, 0, 50, 50, 45, 50},     {"upside down", 1, -1, 0, 49, 51, 55, 51},
+        {"quarter turn", 1, 1, 90, 50, 50, 50, 55}, {"half turn", 1, 1, 180, 50, 50, 45, 50},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -261,13 +263,16 @@ TEST_F(GraphicsTest, HandleScaleFlipAndRotationPlaceTheImage) {
         EXPECT_TRUE(Near(At(shot, c.redX, c.redY), {255, 0, 0}));
         EXPECT_TRUE(Near(At(shot, c.greenX, c.greenY), {0, 255, 0}));
     }
-    // Outside the unscaled image nothing was drawn.
+    // Outside the unscaled image (48..57 x 48..51) nothing was drawn.
     g.Cls();
     g.DrawImage(*image, 50, 50);
     const Pixmap shot = g.Grab();
-    EXPECT_TRUE(Near(At(shot, 44, 50), {0, 0, 0}));
-    EXPECT_TRUE(Near(At(shot, 55, 50), {0, 0, 0}));
+    EXPECT_TRUE(Near(At(shot, 48, 48), {255, 0, 0}));
+    EXPECT_TRUE(Near(At(shot, 57, 51), {0, 255, 0}));
+    EXPECT_TRUE(Near(At(shot, 47, 50), {0, 0, 0}));
+    EXPECT_TRUE(Near(At(shot, 58, 50), {0, 0, 0}));
     EXPECT_TRUE(Near(At(shot, 50, 47), {0, 0, 0}));
+    EXPECT_TRUE(Near(At(shot, 50, 52), {0, 0, 0}));
 }
 
 TEST_F(GraphicsTest, RectAndOvalFollowScaleAndRotation) {
