@@ -93,7 +93,8 @@ int Composer::Nearest(int prev, const std::vector<int>& stepsMod7) const {
     int bestDist = 1000;
     for (int s = low_; s <= high_; ++s) {
         if (std::find(stepsMod7.begin(), stepsMod7.end(), Mod7(s)) == stepsMod7.end()) continue;
-        const int d = std::abs(s - prev);
+        // Landing on the note just sung is dull: a step or a third away is preferred.
+        const int d = s == prev ? 3 : std::abs(s - prev);
         if (d < bestDist) {
             best = s;
             bestDist = d;
@@ -110,7 +111,7 @@ int Composer::PickStrong(const Chord& chord, int prev) {
         const int d = s - prev;
         // Near the last note, near the phrase's arch, rarely the same note twice.
         double w = std::exp(-std::abs(d) / 2.2) * std::exp(-std::abs(s - target_) / 2.5);
-        if (d == 0) w *= 0.3;
+        if (d == 0) w *= 0.12;
         if (std::abs(d) > 5) w *= 0.15;
         options.push_back(s);
         weights.push_back(w);
@@ -190,6 +191,8 @@ std::vector<Composer::MelodyNote> Composer::Melody(const Phrase& phrase,
             const double x = (bar * beatsPerBar_ + beat) / (bars * beatsPerBar_);
             const double arch = std::sin(kPi * std::min(1.0, x / 1.3));
             target_ = static_cast<int>(std::lround(low_ + (high_ - low_) * (0.25 + 0.6 * arch)));
+            // In the closing bar, steer towards where the cadence will land.
+            if (last) target_ = Cadential(phrase.cadence, *chord, (low_ + high_) / 2);
             int step;
             if (last && k == rhythm.size() - 1)
                 step = Cadential(phrase.cadence, *chord, prev_);
