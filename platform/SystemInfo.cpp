@@ -53,6 +53,12 @@ std::string SystemInfo::ExecutableFolder() {
     return "./";
 }
 
+std::string SystemInfo::ExecutableName() {
+    std::error_code ec;
+    auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? "rosewick" : exe.filename().string();
+}
+
 std::string SystemInfo::UserDataFolder() {
     std::string xdg = EnvFolder("XDG_DATA_HOME");
     return WithSlash(xdg.empty() ? HomeFolder() + "/.local/share" : xdg);
@@ -73,12 +79,15 @@ std::string SystemInfo::RuntimeFolder() {
 }
 
 void SystemInfo::MessageBox(const std::string& title, const std::string& text) {
-    if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, title.c_str(), text.c_str(),
-                                 nullptr) == 0) {
-        return;
-    }
+    // The text always goes to standard error as well: it is the only trace of a message
+    // shown to nobody (headless runs, where a box would wait for a click that never comes).
     std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
     std::fflush(stderr);
+    const char* driver = std::getenv("SDL_VIDEODRIVER");
+    std::string headless = driver ? driver : "";
+    if (headless == "dummy" || headless == "offscreen" || std::getenv("ROSEWICK_NO_MESSAGE_BOX"))
+        return;
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, title.c_str(), text.c_str(), nullptr);
 }
 
 }  // namespace platform
