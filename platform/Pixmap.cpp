@@ -8,6 +8,8 @@
 
 // jpeglib.h needs size_t and FILE declared before it.
 #include <jpeglib.h>
+// After jpeglib.h, which it extends.
+#include <jerror.h>
 #include <png.h>
 
 namespace platform {
@@ -58,6 +60,7 @@ struct JpegErrorManager {
     jpeg_error_mgr base;
     std::jmp_buf jump;
     char message[JMSG_LENGTH_MAX];
+    bool truncated;
 };
 
 void JpegErrorExit(j_common_ptr info) {
@@ -66,7 +69,12 @@ void JpegErrorExit(j_common_ptr info) {
     std::longjmp(manager->jump, 1);
 }
 
-void JpegSilence(j_common_ptr, int) {}
+// Warnings are not printed. A file that ends early decodes with grey filling the rest, which
+// libjpeg only warns about; we count it as broken.
+void JpegWarning(j_common_ptr info, int level) {
+    auto* manager = reinterpret_cast<JpegErrorManager*>(info->err);
+    if (level < 0 && info->err->msg_code == JWRN_JPEG_EOF) manager->truncated = true;
+}
 
 // Kept free of C++ objects with destructors between setjmp and longjmp: the decode writes
 // into memory owned by the caller.
@@ -76,8 +84,9 @@ bool DecodeJpegInto(const std::vector<uint8_t>& bytes, std::vector<uint8_t>& pix
     JpegErrorManager errors;
     info.err = jpeg_std_error(&errors.base);
     errors.base.error_exit = JpegErrorExit;
-    errors.base.emit_message = JpegSilence;
+    errors.base.emit_message = JpegWarning;
     errors.message[0] = 0;
+    errors.truncated = false;
     if (setjmp(errors.jump)) {
         jpeg_destroy_decompress(&info);
         why = errors.message;
@@ -97,6 +106,10 @@ bool DecodeJpegInto(const std::vector<uint8_t>& bytes, std::vector<uint8_t>& pix
     }
     jpeg_finish_decompress(&info);
     jpeg_destroy_decompress(&info);
+    if (errors.truncated) {
+        why = "the file ends early";
+        return false;
+    }
     return true;
 }
 

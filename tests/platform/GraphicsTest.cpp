@@ -355,6 +355,33 @@ TEST_F(GraphicsTest, ImagesStayDrawableAcrossAReopen) {
     image.reset();
 }
 
+TEST_F(GraphicsTest, FilteredImagesScaleSmoothlyAndOthersKeepHardEdges) {
+    Open(60, 20);
+    Pixmap pixels = Solid(2, 1, {255, 255, 255});
+    pixels.At(0, 0)[0] = pixels.At(0, 0)[1] = pixels.At(0, 0)[2] = 0;
+    for (int flags : {0, static_cast<int>(Image::FILTERED)}) {
+        SCOPED_TRACE(flags);
+        auto image = Image::FromPixmap(pixels, flags);
+        g.Cls();
+        g.SetScale(20, 10);
+        g.DrawImage(*image, 5, 5);
+        g.ResetState();
+        const Pixmap shot = g.Grab();
+        int between = 0;
+        for (int x = 5; x < 45; ++x) {
+            const int v = At(shot, x, 10)[0];
+            between += v > 20 && v < 235;
+        }
+        if (flags) {
+            EXPECT_GT(between, 2);
+        } else {
+            EXPECT_EQ(between, 0);
+        }
+        EXPECT_TRUE(Near(At(shot, 6, 10), {0, 0, 0}));
+        EXPECT_TRUE(Near(At(shot, 44, 10), {255, 255, 255}));
+    }
+}
+
 TEST_F(GraphicsTest, SubImageRectDrawsPartOfTheFrameWhereItSitsInTheImage) {
     Open(100, 100);
     Pixmap pixels = Solid(10, 10, {255, 0, 0});

@@ -33,8 +33,10 @@ Pixmap Pattern(int w, int h) {
     return p;
 }
 
-// A baseline JPEG of solid colour, written with libjpeg itself.
-void WriteJpeg(const std::string& path, int w, int h, uint8_t r, uint8_t g, uint8_t b) {
+// A baseline JPEG of solid colour (or, noisy, a checkerboard that leaves most of the file to
+// the scan data), written with libjpeg itself.
+void WriteJpeg(const std::string& path, int w, int h, uint8_t r, uint8_t g, uint8_t b,
+               bool noisy = false) {
     jpeg_compress_struct info;
     jpeg_error_mgr errors;
     info.err = jpeg_std_error(&errors);
@@ -50,12 +52,13 @@ void WriteJpeg(const std::string& path, int w, int h, uint8_t r, uint8_t g, uint
     jpeg_set_quality(&info, 95, TRUE);
     jpeg_start_compress(&info, TRUE);
     std::vector<uint8_t> row(static_cast<size_t>(w) * 3);
-    for (int x = 0; x < w; ++x) {
-        row[x * 3] = r;
-        row[x * 3 + 1] = g;
-        row[x * 3 + 2] = b;
-    }
     while (info.next_scanline < info.image_height) {
+        for (int x = 0; x < w; ++x) {
+            const bool dark = noisy && ((x ^ static_cast<int>(info.next_scanline)) & 1);
+            row[x * 3] = dark ? r / 2 : r;
+            row[x * 3 + 1] = dark ? g / 2 : g;
+            row[x * 3 + 2] = dark ? b / 2 : b;
+        }
         JSAMPROW rows[1] = {row.data()};
         jpeg_write_scanlines(&info, rows, 1);
     }
@@ -111,7 +114,7 @@ TEST(PixmapTest, BrokenFilesFailWithTheirPathNamed) {
     const std::string jpeg = dir.File("good.jpg");
     std::string error;
     ASSERT_TRUE(Pattern(40, 40).SavePng(png, 6, false, error)) << error;
-    WriteJpeg(jpeg, 40, 40, 10, 200, 30);
+    WriteJpeg(jpeg, 64, 64, 10, 200, 30, true);
     const std::string pngBytes = ReadFile(png);
     const std::string jpegBytes = ReadFile(jpeg);
     struct Case {
@@ -124,6 +127,7 @@ TEST(PixmapTest, BrokenFilesFailWithTheirPathNamed) {
         {"truncated.png", pngBytes.substr(0, pngBytes.size() / 2)},
         {"header-only.png", pngBytes.substr(0, 8)},
         {"truncated.jpg", jpegBytes.substr(0, 200)},
+        {"cut-in-scan.jpg", jpegBytes.substr(0, jpegBytes.size() * 3 / 4)},
         {"magic-only.jpg", jpegBytes.substr(0, 3)},
     };
     for (const Case& c : cases) {
