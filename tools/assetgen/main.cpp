@@ -7,6 +7,7 @@
 #include <string>
 
 #include "AssetWriter.h"
+#include "BackgroundArt.h"
 #include "BitmapFontBuilder.h"
 #include "CardArt.h"
 #include "ContactSheet.h"
@@ -14,6 +15,7 @@
 #include "HudArt.h"
 #include "InterfaceArt.h"
 #include "ParticleArt.h"
+#include "StoryItemArt.h"
 
 namespace {
 
@@ -26,10 +28,12 @@ int Generate(const std::string& dataDir, bool printInventory) {
     }
     AssetWriter out(dataDir);
     CardArt(fonts, out).Generate();
+    StoryItemArt(fonts, out).Generate();
     BitmapFontBuilder(fonts, out).Generate();
     ParticleArt(fonts, out).Generate();
     HudArt(fonts, out).Generate();
     InterfaceArt(fonts, out).Generate();
+    BackgroundArt(fonts, out).Generate();
     out.TrimFile("graphics/TrimData.txt");
     for (const std::string& e : out.Errors()) std::fprintf(stderr, "assetgen: %s\n", e.c_str());
     if (printInventory) {
