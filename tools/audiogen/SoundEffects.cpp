@@ -805,7 +805,7 @@ Mono HoHoHo(Rng& rng) {
     Mono out;
     const double starts[] = {0.0, 0.3, 0.6};
     const double lengths[] = {0.2, 0.2, 0.42};
-    const double pitches[] = {125.0, 118.0, 112.0};
+    const double pitches[] = {108.0, 102.0, 94.0};
     for (int s = 0; s < 3; ++s) {
         const double aspiration = 0.06;
         const double len = lengths[s] + aspiration;
