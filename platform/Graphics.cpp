@@ -85,14 +85,27 @@ struct Graphics::Impl {
     std::unique_ptr<SDL_Window, WindowDeleter> window;
     std::shared_ptr<SDL_Renderer> renderer;
     std::unique_ptr<Image> font;
+    int outW = 0, outH = 0;  // output size in real pixels as of the last Refresh
     int clsR = 0, clsG = 0, clsB = 0;
     int vsync = -1;  // what the renderer was last set to: 1, 0, or -1 unknown
     bool hardVsync = false;
     double nextFrame = 0;
 
     // Real pixels per virtual unit.
-    float RatioX(const Graphics& g) const { return g.OutputWidth() / g.virtualW; }
-    float RatioY(const Graphics& g) const { return g.OutputHeight() / g.virtualH; }
+    float RatioX(const Graphics& g) const { return outW / g.virtualW; }
+    float RatioY(const Graphics& g) const { return outH / g.virtualH; }
+
+    // Picks up a change of the output size (a resized window) before drawing: the ratios
+    // and the clip rectangle in real pixels depend on it.
+    void Refresh(const Graphics& g) {
+        int w = 0, h = 0;
+        if (renderer) SDL_GetRendererOutputSize(renderer.get(), &w, &h);
+        if (w != outW || h != outH) {
+            outW = w;
+            outH = h;
+            ApplyClip(g);
+        }
+    }
 
     SDL_FPoint ToReal(const Graphics& g, float x, float y) const {
         return {(x + g.originX) * RatioX(g), (y + g.originY) * RatioY(g)};
@@ -117,8 +130,7 @@ struct Graphics::Impl {
 
     bool ViewportIsWhole(const Graphics& g) const {
         SDL_Rect clip = ClipRect(g);
-        return clip.x <= 0 && clip.y <= 0 && clip.x + clip.w >= g.OutputWidth() &&
-               clip.y + clip.h >= g.OutputHeight();
+        return clip.x <= 0 && clip.y <= 0 && clip.x + clip.w >= outW && clip.y + clip.h >= outH;
     }
 
     void ApplyClip(const Graphics& g) const {
@@ -309,7 +321,8 @@ bool Graphics::Open(const ContextSettings& wanted, std::string& error) {
     impl->nextFrame = 0;
     settings = wanted;
     ++generation;
-    impl->ApplyClip(*this);
+    impl->outW = impl->outH = -1;  // forces the clip rectangle onto the new renderer
+    impl->Refresh(*this);
     SDL_SetRenderDrawColor(made, ClampByte(impl->clsR), ClampByte(impl->clsG),
                            ClampByte(impl->clsB), 255);
     SDL_RenderClear(made);
@@ -323,6 +336,7 @@ void Graphics::Close() {
     impl->font.reset();
     impl->renderer.reset();
     impl->window.reset();
+    impl->outW = impl->outH = 0;
 }
 
 bool Graphics::IsOpen() const {
@@ -336,7 +350,11 @@ std::string Graphics::RendererName() const {
     if (name.rfind("opengl", 0) == 0) {
         constexpr unsigned GL_RENDERER = 0x1F01, GL_VERSION = 0x1F02;
         std::string version = GlString(GL_VERSION), device = GlString(GL_RENDERER);
-        if (!version.empty()) name += " " + version.substr(0, version.find(' '));
+        // "4.5 (Core Profile) Mesa ..." or "OpenGL ES 3.2 Mesa ...": the first number.
+        size_t digit = version.find_first_of("0123456789");
+        if (digit != std::string::npos) {
+            name += " " + version.substr(digit, version.find(' ', digit) - digit);
+        }
         if (!device.empty()) name += " (" + device + ")";
     }
     return name;
@@ -425,6 +443,7 @@ void Graphics::GetClsColor(int& r, int& g, int& b) const {
 }
 
 void Graphics::Cls() {
+    impl->Refresh(*this);
     SDL_Renderer* renderer = impl->renderer.get();
     if (!renderer) return;
     SDL_SetRenderDrawColor(renderer, ClampByte(impl->clsR), ClampByte(impl->clsG),
@@ -500,6 +519,7 @@ void Graphics::Upload(Image& image) {
 }
 
 void Graphics::DrawImage(Image& image, float x, float y, int frame) {
+    impl->Refresh(*this);
     SDL_Texture* texture = impl->Texture(*this, image, frame);
     if (!texture) return;
     SDL_Rect src{0, 0, image.Width(), image.Height()};
@@ -507,6 +527,7 @@ void Graphics::DrawImage(Image& image, float x, float y, int frame) {
 }
 
 void Graphics::DrawImageRect(Image& image, float x, float y, float w, float h, int frame) {
+    impl->Refresh(*this);
     SDL_Texture* texture = impl->Texture(*this, image, frame);
     if (!texture) return;
     SDL_Rect src{0, 0, image.Width(), image.Height()};
@@ -516,15 +537,17 @@ void Graphics::DrawImageRect(Image& image, float x, float y, float w, float h, i
 
 void Graphics::DrawSubImageRect(Image& image, float x, float y, float w, float h, float sx,
                                 float sy, float sw, float sh, int frame) {
+    impl->Refresh(*this);
     SDL_Texture* texture = impl->Texture(*this, image, frame);
     if (!texture || sw <= 0 || sh <= 0) return;
     SDL_Rect src{static_cast<int>(sx), static_cast<int>(sy), static_cast<int>(sw),
                  static_cast<int>(sh)};
     impl->DrawTexture(*this, texture, src, image.HandleX() - sx, image.HandleY() - sy, x, y,
-                      scaleX * w / sw, scaleY * h / sh);
+                      scaleX * w / src.w, scaleY * h / src.h);
 }
 
 void Graphics::DrawRect(float x, float y, float w, float h) {
+    impl->Refresh(*this);
     SDL_Renderer* renderer = impl->renderer.get();
     if (!renderer) return;
     impl->SetDrawColour(*this);
@@ -547,6 +570,7 @@ void Graphics::DrawRect(float x, float y, float w, float h) {
 }
 
 void Graphics::DrawOval(float x, float y, float w, float h) {
+    impl->Refresh(*this);
     SDL_Renderer* renderer = impl->renderer.get();
     if (!renderer || w == 0 || h == 0) return;
     impl->SetDrawColour(*this);
@@ -576,6 +600,7 @@ void Graphics::DrawOval(float x, float y, float w, float h) {
 }
 
 void Graphics::DrawLine(float x1, float y1, float x2, float y2) {
+    impl->Refresh(*this);
     SDL_Renderer* renderer = impl->renderer.get();
     if (!renderer) return;
     impl->SetDrawColour(*this);
@@ -585,6 +610,7 @@ void Graphics::DrawLine(float x1, float y1, float x2, float y2) {
 }
 
 void Graphics::DrawText(const std::string& text, float x, float y) {
+    impl->Refresh(*this);
     if (!impl->renderer) return;
     if (!impl->font) impl->font = Image::FromPixmap(ImageFont::Atlas(), 0);
     SDL_Texture* texture = impl->Texture(*this, *impl->font, 0);
