@@ -119,7 +119,7 @@ int main(int argc, char** argv) {
                 ++failures;
             } else if (verbose) {
                 std::printf(
-                    "    %-44s %.2f s cpu\n", job.path.c_str(),
+                    "    %-44s %.2f s\n", job.path.c_str(),
                     std::chrono::duration<double>(std::chrono::steady_clock::now() - jobStart)
                         .count());
             }
