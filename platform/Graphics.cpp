@@ -192,12 +192,40 @@ struct Graphics::Impl {
                           (ky < 0 ? src.h - handleY : handleY) * ay};
         SDL_FRect dst{at.x - centre.x, at.y - centre.y, src.w * ax, src.h * ay};
         int flip = (kx < 0 ? SDL_FLIP_HORIZONTAL : 0) | (ky < 0 ? SDL_FLIP_VERTICAL : 0);
-        if (flip == 0 && g.rotation == 0) {
+        if (g.rotation != 0 && std::fabs(RatioX(g) - RatioY(g)) > 1e-3f * RatioX(g)) {
+            // Turned on a stretched virtual resolution, the picture is a sheared quad
+            // that SDL_RenderCopyEx cannot draw.
+            DrawTexturedQuad(g, texture, src, handleX, handleY, x, y, kx, ky);
+        } else if (flip == 0 && g.rotation == 0) {
             SDL_RenderCopyF(renderer.get(), texture, &src, &dst);
         } else {
             SDL_RenderCopyExF(renderer.get(), texture, &src, &dst, g.rotation, &centre,
                               static_cast<SDL_RendererFlip>(flip));
         }
+    }
+
+    void DrawTexturedQuad(const Graphics& g, SDL_Texture* texture, const SDL_Rect& src,
+                          float handleX, float handleY, float x, float y, float kx,
+                          float ky) const {
+        int texW = 0, texH = 0;
+        SDL_QueryTexture(texture, nullptr, nullptr, &texW, &texH);
+        if (texW <= 0 || texH <= 0) return;
+        // Vertex colours carry the tint and alpha; the texture's modulation is not used here.
+        SDL_Color colour{ClampByte(g.colorR), ClampByte(g.colorG), ClampByte(g.colorB),
+                         ToByte(g.alpha)};
+        const float angle = g.rotation * PI / 180.0f;
+        const float c = std::cos(angle), s = std::sin(angle);
+        const float corners[4][2] = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
+        SDL_Vertex vertices[4];
+        for (int i = 0; i < 4; ++i) {
+            float u = corners[i][0] * src.w, v = corners[i][1] * src.h;
+            float du = (u - handleX) * kx, dv = (v - handleY) * ky;
+            vertices[i] = {ToReal(g, x + du * c - dv * s, y + du * s + dv * c),
+                           colour,
+                           {(src.x + u) / texW, (src.y + v) / texH}};
+        }
+        const int indices[6] = {0, 1, 2, 0, 2, 3};
+        SDL_RenderGeometry(renderer.get(), texture, vertices, 4, indices, 6);
     }
 
     // The software renderer accepts the vsync flag but presents at once.

@@ -77,7 +77,8 @@ public:
     // Virtual resolution, viewport (clip rectangle, virtual units) and origin. A virtual
     // point p lands on real pixel (p + origin) * output size / virtual size; the origin
     // moves drawing, not the viewport. Changing the virtual resolution keeps the viewport's
-    // virtual numbers. These survive Open and Close.
+    // virtual numbers. These survive Open and Close. A stretched mapping (different ratios
+    // across and down) is honoured by rotated drawing too.
     void SetVirtualResolution(float width, float height);
     float VirtualWidth() const { return virtualW; }
     float VirtualHeight() const { return virtualH; }

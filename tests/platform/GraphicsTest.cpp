@@ -275,6 +275,27 @@ TEST_F(GraphicsTest, HandleScaleFlipAndRotationPlaceTheImage) {
     EXPECT_TRUE(Near(At(shot, 50, 52), {0, 0, 0}));
 }
 
+TEST_F(GraphicsTest, RotationStaysTrueOnAStretchedVirtualResolution) {
+    Open(200, 100);
+    g.SetVirtualResolution(100, 100);  // two real pixels a unit across, one down
+    g.SetViewport(0, 0, 100, 100);
+    auto image = Image::FromPixmap(Solid(10, 2, {255, 0, 0}), 0);
+    g.SetRotation(90);  // 10 units long, now downwards: real y 50..59, x 96..99
+    g.DrawImage(*image, 50, 50);
+    g.SetColor(0, 255, 0);
+    g.DrawRect(20, 50, 10, 2);  // the same shape as a rectangle
+    g.ResetState();
+    const Pixmap shot = g.Grab();
+    for (int offset : {0, -60}) {
+        SCOPED_TRACE(offset);
+        const Rgb ink = offset == 0 ? Rgb{255, 0, 0} : Rgb{0, 255, 0};
+        EXPECT_TRUE(Near(At(shot, 98 + offset, 51), ink));
+        EXPECT_TRUE(Near(At(shot, 98 + offset, 58), ink));
+        EXPECT_TRUE(Near(At(shot, 98 + offset, 62), {0, 0, 0}));
+        EXPECT_TRUE(Near(At(shot, 94 + offset, 55), {0, 0, 0}));
+    }
+}
+
 TEST_F(GraphicsTest, RectAndOvalFollowScaleAndRotation) {
     Open(100, 100);
     g.SetColor(255, 255, 0);
