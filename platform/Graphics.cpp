@@ -405,6 +405,21 @@ void Graphics::WindowPosition(int& x, int& y) const {
     if (impl->window) SDL_GetWindowPosition(impl->window.get(), &x, &y);
 }
 
+void Graphics::SetWindowPosition(int x, int y) {
+    if (impl->window) SDL_SetWindowPosition(impl->window.get(), x, y);
+}
+
+void Graphics::SetWindowIcon(const Pixmap& icon) {
+    if (!impl->window || icon.Empty()) return;
+    // SDL copies the pixels, so the surface may wrap ours for the call.
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
+        const_cast<uint8_t*>(icon.Data()), icon.Width(), icon.Height(), 32, icon.Width() * 4,
+        SDL_PIXELFORMAT_RGBA32);
+    if (!surface) return;
+    SDL_SetWindowIcon(impl->window.get(), surface);
+    SDL_FreeSurface(surface);
+}
+
 void Graphics::SetWindowTitle(const std::string& title) {
     settings.title = title;
     if (impl->window) SDL_SetWindowTitle(impl->window.get(), title.c_str());

@@ -64,9 +64,11 @@ public:
     // Each open increments this, so cached uploads know when they went stale.
     unsigned Generation() const { return generation; }
 
-    // Window placement and title.
+    // Window placement, title and icon.
     void WindowPosition(int& x, int& y) const;
+    void SetWindowPosition(int x, int y);
     void SetWindowTitle(const std::string& title);
+    void SetWindowIcon(const Pixmap& icon);
     bool HasFocus() const;
     void Minimise();
 

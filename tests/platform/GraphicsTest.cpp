@@ -493,7 +493,7 @@ TEST_F(GraphicsTest, ModesComeFromTheDisplayAndFullScreenOpensAtOne) {
     EXPECT_FALSE(g.IsOpen());
 }
 
-TEST_F(GraphicsTest, UnknownDriverFallsBackToAWorkingRenderer) {
+TEST_F(GraphicsTest, UnknownDriverFallsBackToAWorkingWindowAndRenderer) {
     ContextSettings settings;
     settings.width = 40;
     settings.height = 30;
@@ -506,6 +506,11 @@ TEST_F(GraphicsTest, UnknownDriverFallsBackToAWorkingRenderer) {
     g.SetWindowTitle("second");
     EXPECT_EQ(g.Settings().title, "second");
     EXPECT_TRUE(g.Settings().borderless);
+    g.SetWindowPosition(30, 40);
+    int x = 0, y = 0;
+    g.WindowPosition(x, y);
+    EXPECT_EQ(x, 30);
+    EXPECT_EQ(y, 40);
 }
 
 TEST_F(GraphicsTest, FlipMinusOnePacesFramesToAboutSixtyHertz) {
