@@ -56,7 +56,7 @@ public:
     void Close();
     bool IsOpen() const;
     const ContextSettings& Settings() const { return settings; }
-    // The renderer actually in use, e.g. "opengl 2.1 (llvmpipe)" or "software".
+    // The renderer actually in use, e.g. "opengl 4.5 (llvmpipe ...)" or "software".
     std::string RendererName() const;
     // Size of the drawable area in real pixels.
     int OutputWidth() const;
@@ -117,8 +117,9 @@ public:
     void DrawImage(Image& image, float x, float y, int frame = 0);
     // Draws the image stretched to w x h (before the current scale).
     void DrawImageRect(Image& image, float x, float y, float w, float h, int frame = 0);
-    // Draws the part (sx, sy, sw, sh) of a frame at (x, y), sized w x h, honouring the handle
-    // as offset by (sx, sy).
+    // Draws the part (sx, sy, sw, sh) of a frame, sized w x h, where that part sits in the
+    // frame: the frame's handle, less (sx, sy) and scaled by w / sw, h / sh, lands on (x, y).
+    // So the top part of a mid-handled card, drawn with the card's own size, stays put.
     void DrawSubImageRect(Image& image, float x, float y, float w, float h, float sx, float sy,
                           float sw, float sh, int frame = 0);
     // Filled, from (x, y) as the pivot of scale and rotation, in the current colour and alpha.
