@@ -11,13 +11,16 @@ public:
     static std::string OSName();
     // Folder of the executable, with a trailing "/".
     static std::string ExecutableFolder();
+    // File name of the executable, without its folder (e.g. "rosewick").
+    static std::string ExecutableName();
     // Per-user data folder (XDG data home), with a trailing "/".
     static std::string UserDataFolder();
     // Data folder shared by all users, with a trailing "/".
     static std::string AllUsersDataFolder();
     // Per-user runtime folder (XDG runtime dir, else the temp folder), with a trailing "/".
     static std::string RuntimeFolder();
-    // A system message box; falls back to standard error without a display.
+    // Writes the message to standard error, then shows a system message box unless the run
+    // is headless (SDL_VIDEODRIVER dummy or offscreen, or ROSEWICK_NO_MESSAGE_BOX set).
     static void MessageBox(const std::string& title, const std::string& text);
 };
 
