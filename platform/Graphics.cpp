@@ -565,7 +565,7 @@ void Graphics::DrawImage(Image& image, float x, float y, int frame) {
     impl->Refresh(*this);
     SDL_Texture* texture = impl->Texture(*this, image, frame);
     if (!texture) return;
-    SDL_Rect src{0, 0, image.Width(), image.Height()};
+    SDL_Rect src{0, 0, image.FramePixels(frame).Width(), image.FramePixels(frame).Height()};
     impl->DrawTexture(*this, texture, src, image.HandleX(), image.HandleY(), x, y, scaleX, scaleY);
 }
 
@@ -573,7 +573,7 @@ void Graphics::DrawImageRect(Image& image, float x, float y, float w, float h, i
     impl->Refresh(*this);
     SDL_Texture* texture = impl->Texture(*this, image, frame);
     if (!texture) return;
-    SDL_Rect src{0, 0, image.Width(), image.Height()};
+    SDL_Rect src{0, 0, image.FramePixels(frame).Width(), image.FramePixels(frame).Height()};
     impl->DrawTexture(*this, texture, src, image.HandleX(), image.HandleY(), x, y,
                       scaleX * w / src.w, scaleY * h / src.h);
 }

@@ -34,8 +34,8 @@ public:
     Image(const Image&) = delete;
     Image& operator=(const Image&) = delete;
 
-    int Width() const;   // of one frame
-    int Height() const;  // of one frame
+    int Width() const;   // of the first frame (strips have equal frames)
+    int Height() const;  // of the first frame
     int Frames() const { return static_cast<int>(frames.size()); }
     int Flags() const { return flags; }
     const Pixmap& FramePixels(int frame) const;
