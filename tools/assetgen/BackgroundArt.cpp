@@ -399,15 +399,45 @@ void Orangery(SceneKit& k, const Painter& p) {  // 9
     cairo_t* cr = p.Cr();
     k.Wall(0, 500, Palette::Ivory.Darker(0.1), false);
     for (int i = 0; i < 5; ++i) {
-        k.ArchWindow(40 + i * 200, 80, 140, 400, Palette::Navy.Lighter(0.7), false, Palette::Rose);
+        const double x = 40 + i * 200;
+        k.ArchWindow(x, 80, 140, 400, Rgb{0.62, 0.74, 0.90}, false, Palette::Rose);
+        // The park beyond the glass.
+        cairo_save(cr);
+        cairo_rectangle(cr, x + 3, 300, 134, 177);
+        cairo_clip(cr);
+        k.Hills(400, 14, 260, Palette::Green.Lighter(0.35));
+        k.Tree(x + 40, 420, 110, Palette::Green.Lighter(0.2));
+        cairo_restore(cr);
+        cairo_set_line_width(cr, 2);
+        p.Color(Palette::Ivory, 0.85);
+        for (int j = 1; j < 3; ++j) {
+            cairo_move_to(cr, x + j * 140 / 3.0, 300);
+            cairo_line_to(cr, x + j * 140 / 3.0, 480);
+        }
+        for (double yy = 320; yy < 480; yy += 400 / 6.0) {
+            cairo_move_to(cr, x, yy);
+            cairo_line_to(cr, x + 140, yy);
+        }
+        cairo_stroke(cr);
     }
-    k.TileFloor(500, Palette::Ivory.Darker(0.05), Palette::GreenDeep.Lighter(0.2));
+    k.TileFloor(500, Palette::Ivory.Darker(0.05),
+                Palette::GreenDeep.Lighter(0.45).Mix(Palette::Ivory, 0.35));
     // Orange trees in tubs.
     for (int i = 0; i < 4; ++i) {
         const double x = 140 + i * 250, y = 560 + (i % 2) * 40;
-        cairo_rectangle(cr, x - 30, y - 50, 60, 50);
-        p.Linear(x - 30, 0, x + 30, 0, {{0, Palette::Green}, {1, Palette::GreenDeep}});
+        cairo_move_to(cr, x - 34, y - 52);
+        cairo_line_to(cr, x + 34, y - 52);
+        cairo_line_to(cr, x + 26, y);
+        cairo_line_to(cr, x - 26, y);
+        cairo_close_path(cr);
+        p.Linear(x - 34, 0, x + 34, 0,
+                 {{0, Palette::Ivory}, {1, Palette::ParchmentDark.Darker(0.15)}});
         cairo_fill(cr);
+        for (double band : {y - 46.0, y - 12.0}) {
+            cairo_rectangle(cr, x - 32, band, 64, 5);
+            p.GoldSource(x - 32, band, x + 32, band + 5);
+            cairo_fill(cr);
+        }
         k.Tree(x, y - 50, 170, kLeaf);
         Random& r = k.Rng();
         for (int j = 0; j < 10; ++j) {

@@ -1,6 +1,7 @@
 #include "ContactSheet.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -96,10 +97,99 @@ void Checker(cairo_t* cr, double x, double y, double w, double h) {
     }
 }
 
+// Paints one generated picture with its top-left corner at (x, y); a picture that is
+// missing paints nothing (the inventory test reports it).
+void Place(cairo_t* cr, const std::string& dataDir, const std::string& rel, double x, double y,
+           double alpha = 1.0) {
+    std::string error;
+    const Canvas img = Canvas::Load((fs::path(dataDir) / rel).string(), error);
+    if (!error.empty()) return;
+    cairo_set_source_surface(cr, img.Surface(), x, y);
+    cairo_paint_with_alpha(cr, alpha);
+}
+
+// Centred on (x, y), as the game draws cards.
+void PlaceCentred(cairo_t* cr, const std::string& dataDir, const std::string& rel, double x,
+                  double y, double angle) {
+    std::string error;
+    const Canvas img = Canvas::Load((fs::path(dataDir) / rel).string(), error);
+    if (!error.empty()) return;
+    cairo_save(cr);
+    cairo_translate(cr, x, y);
+    cairo_rotate(cr, angle);
+    cairo_set_source_surface(cr, img.Surface(), -img.Width() / 2.0, -img.Height() / 2.0);
+    cairo_paint(cr);
+    cairo_restore(cr);
+}
+
+// A hand in progress on chapter 3's background, with the HUD where the play screen puts it.
+void DrawPlayScreen(cairo_t* cr, const std::string& dataDir, double ox, double oy) {
+    cairo_save(cr);
+    cairo_translate(cr, ox, oy);
+    cairo_rectangle(cr, 0, 0, 1024, 768);
+    cairo_clip(cr);
+    Place(cr, dataDir, "graphics/Backgrounds/bg3.jpg", 0, 0);
+    const char* faces[] = {"12h", "5s", "9d", "1c", "13d", "7h", "11s", "3c", "10h", "2d"};
+    for (int i = 0; i < 3; ++i) {
+        PlaceCentred(cr, dataDir, "graphics/Cards/Card Back0.png", 320 + i * 190, 170, 0);
+    }
+    for (int i = 0; i < 6; ++i) {
+        const std::string card = i % 2 ? "graphics/Cards/Card Back0.png"
+                                       : "graphics/Cards/" + std::string(faces[i]) + ".png";
+        PlaceCentred(cr, dataDir, card, 272 + i * 96, 250, (i - 2.5) * 0.03);
+    }
+    for (int i = 0; i < 9; ++i) {
+        PlaceCentred(cr, dataDir, "graphics/Cards/" + std::string(faces[i % 10]) + ".png",
+                     128 + i * 96, 360, 0);
+    }
+    PlaceCentred(cr, dataDir, "graphics/Cards/wildcards/w4.png", 224, 470, -0.1);
+    PlaceCentred(cr, dataDir, "graphics/Cards/special/key card.png", 512, 470, 0);
+    PlaceCentred(cr, dataDir, "graphics/Cards/special/lock card.png", 800, 470, 0.1);
+    PlaceCentred(cr, dataDir, "graphics/Cards/special/bow.png", 512, 360, 0);
+    PlaceCentred(cr, dataDir, "graphics/Cards/special/Regal Card3.png", 896, 360, 0);
+    Place(cr, dataDir, "graphics/HUD/ComboPanel.png", 392, 482);
+    Place(cr, dataDir, "graphics/MapScreen/TopPanel.png", 0, 0);
+    Place(cr, dataDir, "graphics/HUD/MultiplierPanel.png", 0, 0);
+    for (int i = 0; i < 12; ++i) Place(cr, dataDir, "graphics/HUD/Pearl.png", 33, 457 - i * 20);
+    Place(cr, dataDir, "graphics/HUD/BottomPanel.png", 0, 592);
+    Place(cr, dataDir, "graphics/HUD/PowerupsBackground.png", 0, 592);
+    Place(cr, dataDir, "graphics/HUD/Cupid.png", 0, 608);
+    Place(cr, dataDir, "graphics/HUD/CupidFrame.png", 0, 608);
+    Place(cr, dataDir, "graphics/HUD/LyreEmpty.png", 105, 622);
+    Place(cr, dataDir, "graphics/HUD/LyreFrame.png", 105, 622);
+    Place(cr, dataDir, "graphics/HUD/Bird.png", 210, 636);
+    Place(cr, dataDir, "graphics/HUD/BirdFrame.png", 210, 636);
+    PlaceCentred(cr, dataDir, "graphics/Cards/Card Back0.png", 441, 691, 0);
+    PlaceCentred(cr, dataDir, "graphics/Cards/7h.png", 583, 691, 0);
+    Place(cr, dataDir, "graphics/HUD/UndoDecoration.png", 622, 608);
+    Place(cr, dataDir, "graphics/HUD/Undo.png", 637, 629);
+    // The heroine is trimmed: put her back where she stood in her full 300 x 330 picture.
+    int tx = 0, ty = 0;
+    std::ifstream trim((fs::path(dataDir) / "graphics/TrimData.txt").string());
+    for (std::string line; std::getline(trim, line);) {
+        if (line.rfind("HUD/BellaGUIwithFan.png=", 0) == 0) {
+            std::sscanf(line.c_str() + line.find('=') + 1, "%d,%d", &tx, &ty);
+        }
+    }
+    Place(cr, dataDir, "graphics/HUD/BellaGUIwithFan.png", 724 + tx, 438 + ty);
+    Place(cr, dataDir, "menus/Goals.png", 790, 52);
+    Place(cr, dataDir, "menus/Menu.png", 906, 52);
+    cairo_restore(cr);
+}
+
 }  // namespace
 
 bool ContactSheet::Write(const std::string& dataDir, const std::string& outPng,
                          const std::string& filter, double zoom, std::string& error) const {
+    // The filter "play-screen" writes only the assembled play screen.
+    if (filter == "play-screen") {
+        Canvas shot(1024, 768);
+        DrawPlayScreen(shot.Cr(), dataDir, 0, 0);
+        AssetWriter writer(fs::path(outPng).parent_path().string());
+        writer.Png(shot, fs::path(outPng).filename().string());
+        if (!writer.Errors().empty()) error = writer.Errors().front();
+        return writer.Errors().empty();
+    }
     // A filtered sheet is for a close look: narrow, so it can be zoomed.
     const int kSheetWidth = filter.empty() ? 2400 : 640;
     std::map<std::string, Section> sections;
@@ -137,6 +227,13 @@ bool ContactSheet::Write(const std::string& dataDir, const std::string& outPng,
     std::vector<Placed> placed;
     std::vector<std::pair<std::string, int>> titles;
     int y = kMargin;
+    // The whole sheet opens with the play screen put together from the pieces, at 1:1.
+    const bool mockUp = filter.empty();
+    const int mockTop = y + 30;
+    if (mockUp) {
+        titles.emplace_back("play screen, assembled from the generated pieces", y);
+        y += 30 + 768 + 24;
+    }
     for (auto& [folder, section] : sections) {
         std::sort(section.files.begin(), section.files.end());
         const CellSize cell = CellFor(folder);
@@ -189,6 +286,7 @@ bool ContactSheet::Write(const std::string& dataDir, const std::string& outPng,
             p.Text(FontId::Libertine, 11, name, pl.x + pl.w / 2.0, pl.y + pl.h + 12, Align::Centre);
         }
     }
+    if (mockUp) DrawPlayScreen(cr, dataDir, kMargin, mockTop);
     // A sample line in each bitmap font, set glyph by glyph from its atlas.
     p.Color(Palette::GoldLight);
     p.Text(FontId::LibertineBold, 20, "fonts", kMargin, fontTop + 21, Align::Left);

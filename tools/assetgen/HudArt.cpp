@@ -224,7 +224,9 @@ void HudArt::Heroine(bool withFan) {
     Canvas canvas(w, h);
     Painter p(canvas.Cr(), fonts);
     cairo_t* cr = canvas.Cr();
-    cairo_translate(cr, 0, 0);
+    // Drawn at 0.85 so she stands in the corner without reaching into the tableau.
+    cairo_translate(cr, w * 0.15, h * 0.15);
+    cairo_scale(cr, 0.85, 0.85);
     const double cx = 170;
     // Gown: an empire-line dress in rose, a sash under the bust.
     cairo_move_to(cr, cx - 70, h);
@@ -333,12 +335,13 @@ void HudArt::Heroine(bool withFan) {
     cairo_stroke(cr);
     if (withFan) {
         // An open fan of ivory and rose sticks, held up beside the face.
-        const double fx = cx + 40, fy = 112;
+        const double fx = cx + 40, fy = 160, fr = 68;
+        const double start = -kPi * 0.68, step = kPi * 0.068;
         for (int i = 0; i < 11; ++i) {
-            const double a0 = -kPi * 0.95 + i * kPi * 0.075;
-            const double a1 = a0 + kPi * 0.075;
+            const double a0 = start + i * step;
+            const double a1 = a0 + step;
             cairo_move_to(cr, fx, fy);
-            cairo_arc(cr, fx, fy, 78, a0, a1);
+            cairo_arc(cr, fx, fy, fr, a0, a1);
             cairo_close_path(cr);
             p.Color(i % 2 ? Palette::Ivory : Palette::Blush);
             cairo_fill_preserve(cr);
@@ -346,13 +349,13 @@ void HudArt::Heroine(bool withFan) {
             cairo_set_line_width(cr, 0.8);
             cairo_stroke(cr);
         }
-        cairo_arc(cr, fx, fy, 78, -kPi * 0.95, -kPi * 0.95 + 11 * kPi * 0.075);
+        cairo_arc(cr, fx, fy, fr, start, start + 11 * step);
         cairo_set_line_width(cr, 3);
-        p.GoldSource(fx - 78, fy - 78, fx + 78, fy);
+        p.GoldSource(fx - fr, fy - fr, fx + fr, fy);
         cairo_stroke(cr);
         for (int i = 0; i < 5; ++i) {
-            const double a = -kPi * 0.9 + i * kPi * 0.18;
-            p.Rose(fx + std::cos(a) * 58, fy + std::sin(a) * 58, 5, Palette::Rose);
+            const double a = start + step * (1 + i * 2.2);
+            p.Rose(fx + std::cos(a) * fr * 0.75, fy + std::sin(a) * fr * 0.75, 5, Palette::Rose);
         }
         cairo_arc(cr, fx, fy, 4, 0, 2 * kPi);
         p.Color(Palette::GoldDark);

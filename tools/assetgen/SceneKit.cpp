@@ -516,7 +516,7 @@ void SceneKit::TileFloor(double horizon, const Rgb& a, const Rgb& b) {
     for (int row = 0; row < 14; ++row) {
         const double t0 = std::pow(row / 14.0, 1.8), t1 = std::pow((row + 1) / 14.0, 1.8);
         const double y0 = horizon + depth * t0, y1 = horizon + depth * t1;
-        for (int col = -14; col < 14; ++col) {
+        for (int col = -60; col < 60; ++col) {
             if ((row + col) % 2 == 0) continue;
             const double s0 = 0.1 + t0 * 0.9, s1 = 0.1 + t1 * 0.9;
             cairo_move_to(cr, vx + col * 80 * s0, y0);
