@@ -373,6 +373,22 @@ TEST_F(GraphicsTest, ImagesStayDrawableAcrossAReopen) {
     g.DrawImage(*early, 0, 0);
     early.reset();
     g.Close();
+    // Each new Graphics counts its generations afresh, so two in turn share generation 1;
+    // the image still knows its textures are not the second one's.
+    for (int round = 0; round < 2; ++round) {
+        SCOPED_TRACE(round);
+        Graphics other;
+        ContextSettings settings;
+        settings.width = settings.height = 32;
+        std::string error;
+        ASSERT_TRUE(other.Open(settings, error)) << error;
+        ASSERT_EQ(other.Generation(), 1u);
+        other.SetVirtualResolution(32, 32);
+        other.SetViewport(0, 0, 32, 32);
+        other.Cls();
+        other.DrawImage(*image, 1, 1);
+        EXPECT_TRUE(Near(At(other.Grab(), 2, 2), {255, 0, 255}));
+    }
     image.reset();
 }
 
