@@ -380,10 +380,11 @@ std::string Graphics::RendererName() const {
         std::string version = GlString(GL_VERSION), device = GlString(GL_RENDERER);
         // "4.5 (Core Profile) Mesa ..." or "OpenGL ES 3.2 Mesa ...": the first number.
         size_t digit = version.find_first_of("0123456789");
+        // Appended piece by piece: GCC 12 at -O2 misreads "x" + string as an overlapping copy.
         if (digit != std::string::npos) {
-            name += " " + version.substr(digit, version.find(' ', digit) - digit);
+            name.append(" ").append(version, digit, version.find(' ', digit) - digit);
         }
-        if (!device.empty()) name += " (" + device + ")";
+        if (!device.empty()) name.append(" (").append(device).append(")");
     }
     return name;
 }
