@@ -86,16 +86,54 @@ void Garden(SceneKit& k, const Painter& p) {  // 1: a formal spring garden befor
     k.Flowers(0, 1024, 720, 768, 60, {Palette::Rose, Palette::Ivory}, 3);
 }
 
-void ManorAtSunset(SceneKit& k) {  // 2
+void ManorAtSunset(SceneKit& k, const Painter& p) {  // 2: the house at sunset over its canal.
+    cairo_t* cr = p.Cr();
     SunsetSky(k, 440);
-    k.Sun(300, 400, 30, Palette::GoldLight, 0.45);
+    k.Sun(250, 396, 30, Palette::GoldLight, 0.45);
     k.Clouds(7, 90, 280, Palette::Blush, 0.4);
     k.Hills(430, 26, 620, Palette::Green.Darker(0.2).Mix(Palette::Rose, 0.15));
+    k.TreeLine(436, 100, 6, kLeafDark.Lighter(0.05));
     k.Manor(560, 440, 420, 170, kStone.Mix(Palette::Candle, 0.2), true);
-    k.Tree(200, 450, 190, kLeafDark.Lighter(0.1));
-    k.Tree(900, 455, 210, kLeafDark);
+    k.Tree(140, 450, 190, kLeafDark.Lighter(0.1));
+    k.Tree(920, 455, 210, kLeafDark);
     k.Ground(440, Palette::GreenDeep.Lighter(0.1), Palette::Green.Mix(Palette::Candle, 0.25));
-    k.Hedge(0, 1024, 470, 22, kLeafDark);
+    // A long canal reaching from the house towards us, holding the sunset.
+    cairo_move_to(cr, 500, 452);
+    cairo_line_to(cr, 620, 452);
+    cairo_line_to(cr, 840, 768);
+    cairo_line_to(cr, 280, 768);
+    cairo_close_path(cr);
+    cairo_path_t* canal = cairo_copy_path(cr);
+    p.Linear(0, 452, 0, 768,
+             {{0, Palette::Candle}, {0.4, Palette::Rose}, {1, Palette::Navy.Lighter(0.1)}});
+    cairo_fill(cr);
+    cairo_save(cr);
+    cairo_append_path(cr, canal);
+    cairo_clip(cr);
+    k.Reflection(560, 150, 456, 120, kStone.Mix(Palette::Candle, 0.3));
+    for (int i = 0; i < 40; ++i) {
+        const double y = 460 + i * 8, w = 20 + i * 3;
+        cairo_move_to(cr, 560 - w / 2 + std::sin(i * 1.3) * 30, y);
+        cairo_line_to(cr, 560 + w / 2 + std::sin(i * 1.3) * 30, y);
+        cairo_set_line_width(cr, 1.2);
+        p.Color(Palette::GoldLight, 0.35);
+        cairo_stroke(cr);
+    }
+    cairo_restore(cr);
+    cairo_append_path(cr, canal);
+    cairo_set_line_width(cr, 4);
+    p.Color(kStone.Darker(0.2));
+    cairo_stroke(cr);
+    cairo_path_destroy(canal);
+    // Clipped yews along both banks, lengthening towards us.
+    for (int i = 0; i < 5; ++i) {
+        const double t = i / 4.0;
+        const double y = 480 + std::pow(t, 1.4) * 270, h = 40 + t * 130;
+        k.Poplar(470 - t * 250, y, h, kLeafDark);
+        k.Poplar(650 + t * 250, y, h, kLeafDark);
+    }
+    k.Hedge(-10, 300, 470, 20, kLeafDark);
+    k.Hedge(820, 1034, 470, 20, kLeafDark);
 }
 
 void Ballroom(SceneKit& k, const Painter& p, bool night) {  // 3, and 20 with fireworks outside
@@ -161,20 +199,49 @@ void Ballroom(SceneKit& k, const Painter& p, bool night) {  // 3, and 20 with fi
     k.Chandelier(512, 30, 70);
 }
 
-void Lake(SceneKit& k) {  // 4: a park lake with swans and a temple folly.
+void Lake(SceneKit& k, const Painter& p) {  // 4: a park lake with swans and a temple folly.
+    cairo_t* cr = p.Cr();
     DaySky(k, 380);
     k.Hills(360, 24, 500, Palette::Green.Lighter(0.35));
     k.TreeLine(372, 130, 10, kLeaf.Lighter(0.1));
-    // The folly: a round temple on the far bank.
+    // The folly: a round temple with a dome on the far bank.
     const Rgb marble = Palette::Ivory;
-    for (int i = 0; i < 5; ++i) k.Column(690 + i * 22, 300, 372, 9, marble);
-    k.Glow(734, 290, 30, Palette::White, 0.15);
-    k.Water(372, 768, Palette::Navy.Lighter(0.35), Palette::Navy.Lighter(0.65), Palette::White);
+    cairo_rectangle(cr, 678, 366, 112, 8);
+    p.Color(marble.Darker(0.15));
+    cairo_fill(cr);
+    for (int i = 0; i < 5; ++i) k.Column(690 + i * 22, 304, 366, 9, marble);
+    cairo_rectangle(cr, 680, 292, 108, 12);
+    p.Color(marble.Darker(0.05));
+    cairo_fill(cr);
+    cairo_arc(cr, 734, 292, 50, kPi, 2 * kPi);
+    p.Linear(684, 0, 784, 0, {{0, marble}, {1, marble.Darker(0.25)}});
+    cairo_fill(cr);
+    k.Water(372, 600, Rgb{0.24, 0.42, 0.58}, Rgb{0.56, 0.70, 0.84}, Palette::White);
     k.Reflection(734, 110, 376, 90, marble);
-    k.Swan(300, 520, 34);
-    k.Swan(420, 560, 26);
-    k.Tree(70, 640, 300, kLeafDark.Lighter(0.1));
-    k.Tree(980, 660, 280, kLeafDark);
+    for (int i = 0; i < 9; ++i) k.Reflection(60 + i * 115, 70, 376, 40, kLeaf.Darker(0.2));
+    k.Swan(330, 500, 34);
+    k.Swan(450, 540, 26);
+    // The near bank, with reeds at the water's edge.
+    cairo_move_to(cr, 0, 600);
+    for (int x = 0; x <= kW; x += 32) cairo_line_to(cr, x, 596 + 6 * std::sin(x * 0.02));
+    cairo_line_to(cr, kW, kH);
+    cairo_line_to(cr, 0, kH);
+    cairo_close_path(cr);
+    p.Linear(0, 596, 0, kH, {{0, Palette::Green.Lighter(0.25)}, {1, Palette::Green.Darker(0.15)}});
+    cairo_fill(cr);
+    Random& r = k.Rng();
+    cairo_set_line_width(cr, 2);
+    for (int i = 0; i < 90; ++i) {
+        const double x = r.Range(0, kW), h = r.Range(14, 34);
+        cairo_move_to(cr, x, 604);
+        cairo_curve_to(cr, x + 2, 604 - h * 0.5, x + r.Range(-6, 6), 604 - h * 0.8,
+                       x + r.Range(-8, 8), 604 - h);
+        p.Color(Palette::GreenDeep.Lighter(0.2), 0.8);
+        cairo_stroke(cr);
+    }
+    k.Flowers(0, 1024, 620, 768, 90, {Palette::Ivory, Palette::GoldLight, Palette::Blush}, 3);
+    k.Tree(80, 680, 300, kLeafDark.Lighter(0.1));
+    k.Tree(970, 690, 280, kLeafDark);
 }
 
 void Seaside(SceneKit& k, const Painter& p) {  // 5: the sea front with bathing machines.
@@ -310,20 +377,64 @@ void Library(SceneKit& k, const Painter& p) {  // 6
     k.Candle(644, 470, 30);
 }
 
-void TownAtDusk(SceneKit& k) {  // 7: a London street as the lamps are lit.
+void TownAtDusk(SceneKit& k, const Painter& p) {  // 7: a London street as the lamps are lit.
+    cairo_t* cr = p.Cr();
     k.Sky({{0, Palette::NavyDeep},
            {0.55, Palette::Navy.Lighter(0.2)},
            {0.85, Palette::Rose},
            {1, Palette::Candle}},
           520);
     k.Stars(60, 200);
+    k.Moon(880, 80, 22);
     const Rgb bricks[3] = {Palette::Bronze.Darker(0.3), Palette::RoseDeep.Darker(0.15),
                            Palette::Parchment.Darker(0.35)};
-    for (int i = 0; i < 6; ++i)
+    for (int i = 0; i < 6; ++i) {
         k.TownHouse(i * 172 - 10, 520, 170, 300 + (i % 3) * 24, bricks[i % 3], true);
-    k.Ground(520, Palette::Ink.Lighter(0.1), Palette::Ink.Lighter(0.3));
-    k.Flowers(0, 1024, 530, 768, 300, {Palette::Ink.Lighter(0.35), Palette::Ink.Lighter(0.2)}, 5);
-    for (int i = 0; i < 4; ++i) k.Lamp(120 + i * 260, 600, 150);
+    }
+    // Area railings in front of the houses.
+    cairo_set_line_width(cr, 2);
+    p.Color(Palette::Ink.Darker(0.4));
+    for (int x = 0; x < kW; x += 9) {
+        cairo_move_to(cr, x, 520);
+        cairo_line_to(cr, x, 494);
+    }
+    cairo_move_to(cr, 0, 498);
+    cairo_line_to(cr, kW, 498);
+    cairo_stroke(cr);
+    // Flagstone pavement, kerb, then the cobbled road.
+    cairo_rectangle(cr, 0, 520, kW, 44);
+    p.Linear(0, 520, 0, 564,
+             {{0, Palette::Parchment.Darker(0.4)}, {1, Palette::Parchment.Darker(0.3)}});
+    cairo_fill(cr);
+    cairo_set_line_width(cr, 1);
+    p.Color(Palette::Ink, 0.35);
+    for (int x = 0; x < kW; x += 60) {
+        cairo_move_to(cr, x, 520);
+        cairo_line_to(cr, x - 12, 564);
+    }
+    cairo_stroke(cr);
+    cairo_rectangle(cr, 0, 564, kW, 8);
+    p.Color(Palette::Parchment.Darker(0.5));
+    cairo_fill(cr);
+    cairo_rectangle(cr, 0, 572, kW, kH - 572);
+    p.Linear(0, 572, 0, kH, {{0, Palette::Ink.Lighter(0.25)}, {1, Palette::Ink.Lighter(0.1)}});
+    cairo_fill(cr);
+    Random& r = k.Rng();
+    for (int row = 0; row < 16; ++row) {
+        const double y = 578 + row * row * 0.75 + row * 5, s = 1 + row * 0.18;
+        for (double x = (row % 2) * 6 * s; x < kW; x += 13 * s) {
+            p.RoundRectPath(x, y, 11 * s, 5 * s, 2 * s);
+            p.Color(Palette::Ink.Lighter(0.3 + r.Range(-0.06, 0.06)), 0.8);
+            cairo_fill(cr);
+        }
+    }
+    for (int i = 0; i < 4; ++i) {
+        const double x = 120 + i * 260;
+        p.Radial(x, 600, 10, 160, {{0, Palette::Candle}, {1, Palette::Candle}}, {0.28, 0});
+        p.EllipsePath(x, 600, 160, 50);
+        cairo_fill(cr);
+        k.Lamp(x, 600, 150);
+    }
 }
 
 void Theatre(SceneKit& k, const Painter& p) {  // 8
@@ -770,34 +881,78 @@ void DrawingRoom(SceneKit& k, const Painter& p) {  // 17
     k.Parquet(560, Palette::Bronze.Darker(0.25), Palette::Ink);
 }
 
-void BathCrescent(SceneKit& k, const Painter& p) {  // 18
+void BathCrescent(SceneKit& k, const Painter& p) {  // 18: a stone crescent above its lawn.
     cairo_t* cr = p.Cr();
-    DaySky(k, 460);
-    // The crescent: a long curved terrace, stone-coloured, with columns.
-    const Rgb stone = Palette::Parchment.Mix(Palette::Candle, 0.15).Darker(0.1);
-    cairo_move_to(cr, -20, 470);
-    cairo_curve_to(cr, 300, 420, 724, 420, 1044, 470);
-    cairo_line_to(cr, 1044, 260);
-    cairo_curve_to(cr, 724, 200, 300, 200, -20, 260);
-    cairo_close_path(cr);
-    p.Linear(0, 200, 0, 470, {{0, stone.Lighter(0.1)}, {1, stone.Darker(0.15)}});
+    DaySky(k, 470);
+    // The terrace curves towards us: its ends are nearer, so taller and lower on the page.
+    const Rgb stone = Palette::Parchment.Mix(Palette::Candle, 0.15).Darker(0.08);
+    auto base = [](double t) { return 480 - 60 * 4 * t * (1 - t); };
+    auto height = [](double t) { return 300 - 120 * 4 * t * (1 - t); };
+    // The gravel road in front of the houses.
+    cairo_rectangle(cr, 0, 400, kW, 90);
+    p.Linear(0, 400, 0, 490, {{0, Palette::Parchment.Darker(0.12)}, {1, Palette::ParchmentDark}});
     cairo_fill(cr);
-    for (int i = 0; i < 26; ++i) {
-        const double t = i / 25.0;
-        const double x = -10 + t * 1044;
-        const double sag = 4 * t * (1 - t);
-        const double top = 260 - 60 * sag, base = 470 - 50 * sag;
-        k.Column(x, top + 40, base - 60, 10, stone.Lighter(0.2));
+    const int bays = 30;
+    for (int i = 0; i < bays; ++i) {
+        const double t0 = static_cast<double>(i) / bays, t1 = (i + 1.0) / bays;
+        const double x0 = -20 + t0 * 1064, x1 = -20 + t1 * 1064;
+        const double b0 = base(t0), b1 = base(t1), h0 = height(t0), h1 = height(t1);
+        // Bays facing away from the middle catch less light.
+        const double shade = 0.12 * std::fabs(t0 - 0.5) * 2;
+        cairo_move_to(cr, x0, b0);
+        cairo_line_to(cr, x0, b0 - h0);
+        cairo_line_to(cr, x1, b1 - h1);
+        cairo_line_to(cr, x1, b1);
+        cairo_close_path(cr);
+        p.Color(stone.Darker(shade));
+        cairo_fill(cr);
+        const double xm = (x0 + x1) / 2, bm = (b0 + b1) / 2, hm = (h0 + h1) / 2, w = x1 - x0;
+        // Ground floor: a door or a window; above, two storeys between giant columns.
+        cairo_rectangle(cr, xm - w * 0.2, bm - hm * 0.28, w * 0.4, hm * (i % 3 == 1 ? 0.28 : 0.18));
+        p.Color(i % 3 == 1 ? Palette::GreenDeep : Palette::Navy.Lighter(0.4));
+        cairo_fill(cr);
         for (int f = 0; f < 2; ++f) {
-            cairo_rectangle(cr, x + 10, top + 50 + f * 70, 16, 40);
-            p.Color(Palette::Navy.Lighter(0.4));
+            cairo_rectangle(cr, xm - w * 0.17, bm - hm * (0.72 - f * 0.24), w * 0.34, hm * 0.16);
+            p.Color(Palette::Navy.Lighter(0.45));
+            cairo_fill(cr);
+        }
+        k.Column(x0, bm - hm * 0.86, bm - hm * 0.36, std::max(4.0, w * 0.16), stone.Lighter(0.25));
+        cairo_rectangle(cr, x0, b0 - h0, w + 1, hm * 0.06);
+        p.Color(stone.Lighter(0.2));
+        cairo_fill(cr);
+        if (i % 2 == 0) {
+            cairo_rectangle(cr, xm - w * 0.15, b0 - h0 - hm * 0.08, w * 0.3, hm * 0.08);
+            p.Color(stone.Darker(0.2));
             cairo_fill(cr);
         }
     }
-    k.Ground(440, Palette::Green.Lighter(0.15), Palette::Green.Lighter(0.4));
-    k.Tree(120, 560, 220, kLeaf);
-    k.Tree(900, 580, 240, kLeafDark.Lighter(0.15));
-    k.Flowers(0, 1024, 600, 768, 160, {Palette::Ivory, Palette::Blush}, 3);
+    k.Ground(470, Palette::Green.Lighter(0.15), Palette::Green.Lighter(0.4));
+    k.Tree(100, 600, 220, kLeaf);
+    k.Tree(930, 620, 240, kLeafDark.Lighter(0.15));
+    // Ladies taking the air with parasols.
+    const Rgb gowns[3] = {Palette::Ivory, Palette::Blush, Palette::Navy.Lighter(0.55)};
+    for (int i = 0; i < 3; ++i) {
+        const double x = 330 + i * 150, y = 560 + i * 12, s = 1.0 + i * 0.1;
+        cairo_move_to(cr, x - 4 * s, y - 40 * s);
+        cairo_line_to(cr, x + 4 * s, y - 40 * s);
+        cairo_curve_to(cr, x + 8 * s, y - 20 * s, x + 12 * s, y - 6 * s, x + 14 * s, y);
+        cairo_line_to(cr, x - 14 * s, y);
+        cairo_curve_to(cr, x - 12 * s, y - 6 * s, x - 8 * s, y - 20 * s, x - 4 * s, y - 40 * s);
+        p.Color(gowns[i]);
+        cairo_fill(cr);
+        p.EllipsePath(x, y - 46 * s, 4.5 * s, 5.5 * s);
+        p.Color(Palette::Skin.Darker(0.1));
+        cairo_fill(cr);
+        cairo_move_to(cr, x + 6 * s, y - 30 * s);
+        cairo_line_to(cr, x + 10 * s, y - 62 * s);
+        cairo_set_line_width(cr, 1.2);
+        p.Color(Palette::Ink);
+        cairo_stroke(cr);
+        cairo_arc(cr, x + 10 * s, y - 56 * s, 16 * s, kPi, 2 * kPi);
+        p.Color(i == 1 ? Palette::Rose : Palette::Ivory.Darker(0.05));
+        cairo_fill(cr);
+    }
+    k.Flowers(0, 1024, 640, 768, 120, {Palette::Ivory, Palette::Blush}, 3);
 }
 
 void Chapel(SceneKit& k) {  // 19: a country church among blossom, for a wedding.
@@ -824,13 +979,13 @@ Canvas BackgroundArt::Scene(int number) const {
             Garden(k, p);
             break;
         case 2:
-            ManorAtSunset(k);
+            ManorAtSunset(k, p);
             break;
         case 3:
             Ballroom(k, p, false);
             break;
         case 4:
-            Lake(k);
+            Lake(k, p);
             break;
         case 5:
             Seaside(k, p);
@@ -839,7 +994,7 @@ Canvas BackgroundArt::Scene(int number) const {
             Library(k, p);
             break;
         case 7:
-            TownAtDusk(k);
+            TownAtDusk(k, p);
             break;
         case 8:
             Theatre(k, p);

@@ -108,7 +108,14 @@ void SceneKit::Tree(double x, double y, double s, const Rgb& leaves) {
 }
 
 void SceneKit::Poplar(double x, double y, double h, const Rgb& leaves) {
-    p.EllipsePath(x, y - h * 0.5, h * 0.11, h * 0.5);
+    // Shadow on the ground and a short trunk, so the column of leaves stands on the lawn.
+    p.EllipsePath(x + h * 0.08, y, h * 0.2, h * 0.035);
+    p.Color(Palette::Black, 0.25);
+    cairo_fill(cr);
+    cairo_rectangle(cr, x - h * 0.02, y - h * 0.1, h * 0.04, h * 0.1);
+    p.Color(Palette::Ink.Lighter(0.1));
+    cairo_fill(cr);
+    p.EllipsePath(x, y - h * 0.55, h * 0.11, h * 0.47);
     p.Linear(x - h * 0.11, 0, x + h * 0.11, 0,
              {{0, leaves.Lighter(0.15)}, {1, leaves.Darker(0.35)}});
     cairo_fill(cr);
