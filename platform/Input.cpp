@@ -1,6 +1,7 @@
 #include <SDL.h>
 
 #include <deque>
+#include <utility>
 
 #include "platform/Event.h"
 #include "platform/Keys.h"
@@ -12,101 +13,63 @@ namespace {
 // Typed text arrives from SDL as a UTF-8 string; its code points wait here one event each.
 std::deque<Event> pending;
 
+// SDL keycodes of the keys outside the letter, digit, F-key and keypad-digit runs.
+constexpr std::pair<SDL_Keycode, int> KEY_TABLE[] = {
+    {SDLK_BACKSPACE, keys::BACKSPACE},
+    {SDLK_TAB, keys::TAB},
+    {SDLK_RETURN, keys::ENTER},
+    {SDLK_KP_ENTER, keys::ENTER},
+    {SDLK_PAUSE, keys::PAUSE},
+    {SDLK_CAPSLOCK, keys::CAPSLOCK},
+    {SDLK_ESCAPE, keys::ESCAPE},
+    {SDLK_SPACE, keys::SPACE},
+    {SDLK_PAGEUP, keys::PAGEUP},
+    {SDLK_PAGEDOWN, keys::PAGEDOWN},
+    {SDLK_END, keys::END},
+    {SDLK_HOME, keys::HOME},
+    {SDLK_LEFT, keys::LEFT},
+    {SDLK_UP, keys::UP},
+    {SDLK_RIGHT, keys::RIGHT},
+    {SDLK_DOWN, keys::DOWN},
+    {SDLK_INSERT, keys::INSERT},
+    {SDLK_DELETE, keys::DELETE},
+    {SDLK_LGUI, keys::LSYS},
+    {SDLK_RGUI, keys::RSYS},
+    {SDLK_KP_0, keys::NUM0},
+    {SDLK_KP_MULTIPLY, keys::NUMMULTIPLY},
+    {SDLK_KP_PLUS, keys::NUMADD},
+    {SDLK_KP_MINUS, keys::NUMSUBTRACT},
+    {SDLK_KP_PERIOD, keys::NUMDECIMAL},
+    {SDLK_KP_DIVIDE, keys::NUMDIVIDE},
+    {SDLK_LSHIFT, keys::LSHIFT},
+    {SDLK_RSHIFT, keys::RSHIFT},
+    {SDLK_LCTRL, keys::LCONTROL},
+    {SDLK_RCTRL, keys::RCONTROL},
+    {SDLK_LALT, keys::LALT},
+    {SDLK_RALT, keys::RALT},
+    {SDLK_SEMICOLON, keys::SEMICOLON},
+    {SDLK_EQUALS, keys::EQUALS},
+    {SDLK_COMMA, keys::COMMA},
+    {SDLK_MINUS, keys::MINUS},
+    {SDLK_PERIOD, keys::PERIOD},
+    {SDLK_SLASH, keys::SLASH},
+    {SDLK_BACKQUOTE, keys::TILDE},
+    {SDLK_LEFTBRACKET, keys::OPENBRACKET},
+    {SDLK_BACKSLASH, keys::BACKSLASH},
+    {SDLK_RIGHTBRACKET, keys::CLOSEBRACKET},
+    {SDLK_QUOTE, keys::QUOTES},
+};
+
 // SDL keycode -> virtual key; 0 for keys the game does not know.
 int VirtualKey(SDL_Keycode key) {
     if (key >= SDLK_a && key <= SDLK_z) return keys::KEY_A + (key - SDLK_a);
     if (key >= SDLK_0 && key <= SDLK_9) return keys::KEY_0 + (key - SDLK_0);
     if (key >= SDLK_F1 && key <= SDLK_F12) return keys::F1 + (key - SDLK_F1);
     if (key >= SDLK_KP_1 && key <= SDLK_KP_9) return keys::NUM0 + 1 + (key - SDLK_KP_1);
-    switch (key) {
-        case SDLK_BACKSPACE:
-            return keys::BACKSPACE;
-        case SDLK_TAB:
-            return keys::TAB;
-        case SDLK_RETURN:
-        case SDLK_KP_ENTER:
-            return keys::ENTER;
-        case SDLK_PAUSE:
-            return keys::PAUSE;
-        case SDLK_CAPSLOCK:
-            return keys::CAPSLOCK;
-        case SDLK_ESCAPE:
-            return keys::ESCAPE;
-        case SDLK_SPACE:
-            return keys::SPACE;
-        case SDLK_PAGEUP:
-            return keys::PAGEUP;
-        case SDLK_PAGEDOWN:
-            return keys::PAGEDOWN;
-        case SDLK_END:
-            return keys::END;
-        case SDLK_HOME:
-            return keys::HOME;
-        case SDLK_LEFT:
-            return keys::LEFT;
-        case SDLK_UP:
-            return keys::UP;
-        case SDLK_RIGHT:
-            return keys::RIGHT;
-        case SDLK_DOWN:
-            return keys::DOWN;
-        case SDLK_INSERT:
-            return keys::INSERT;
-        case SDLK_DELETE:
-            return keys::DELETE;
-        case SDLK_LGUI:
-            return keys::LSYS;
-        case SDLK_RGUI:
-            return keys::RSYS;
-        case SDLK_KP_0:
-            return keys::NUM0;
-        case SDLK_KP_MULTIPLY:
-            return keys::NUMMULTIPLY;
-        case SDLK_KP_PLUS:
-            return keys::NUMADD;
-        case SDLK_KP_MINUS:
-            return keys::NUMSUBTRACT;
-        case SDLK_KP_PERIOD:
-            return keys::NUMDECIMAL;
-        case SDLK_KP_DIVIDE:
-            return keys::NUMDIVIDE;
-        case SDLK_LSHIFT:
-            return keys::LSHIFT;
-        case SDLK_RSHIFT:
-            return keys::RSHIFT;
-        case SDLK_LCTRL:
-            return keys::LCONTROL;
-        case SDLK_RCTRL:
-            return keys::RCONTROL;
-        case SDLK_LALT:
-            return keys::LALT;
-        case SDLK_RALT:
-            return keys::RALT;
-        case SDLK_SEMICOLON:
-            return keys::SEMICOLON;
-        case SDLK_EQUALS:
-            return keys::EQUALS;
-        case SDLK_COMMA:
-            return keys::COMMA;
-        case SDLK_MINUS:
-            return keys::MINUS;
-        case SDLK_PERIOD:
-            return keys::PERIOD;
-        case SDLK_SLASH:
-            return keys::SLASH;
-        case SDLK_BACKQUOTE:
-            return keys::TILDE;
-        case SDLK_LEFTBRACKET:
-            return keys::OPENBRACKET;
-        case SDLK_BACKSLASH:
-            return keys::BACKSLASH;
-        case SDLK_RIGHTBRACKET:
-            return keys::CLOSEBRACKET;
-        case SDLK_QUOTE:
-            return keys::QUOTES;
-        default:
-            return 0;
+    for (const auto& [sdl, code] : KEY_TABLE) {
+        if (sdl == key) return code;
     }
+    return 0;
 }
 
 // SDL numbers the middle button 2 and the right 3; the game counts left 1, right 2, middle 3.
