@@ -169,30 +169,13 @@ void Ballroom(SceneKit& k, const Painter& p, bool night) {  // 3, and 20 with fi
     cairo_rectangle(cr, 0, 44, kW, 6);
     p.GoldSource(0, 44, 0, 50);
     cairo_fill(cr);
-    k.Parquet(470, Palette::Bronze.Darker(0.15), Palette::Ink);
-    // Dancers: couples in silhouette across the floor, the ladies' gowns pale.
+    k.Parquet(470, Palette::Bronze.Darker(0.3).Mix(Palette::RoseDeep, 0.15), Palette::Ink);
+    // Couples on the floor, the ladies' gowns pale against the coats.
     Random& r = k.Rng();
+    const Rgb gowns[3] = {Palette::Ivory, Palette::Blush, Palette::Navy.Lighter(0.6)};
     for (int i = 0; i < 7; ++i) {
-        const double x = 70 + i * 140 + r.Range(-20, 20), y = 560 + r.Range(-30, 40);
-        const double s = 0.8 + (y - 520) / 300;
-        p.EllipsePath(x - 10 * s, y - 96 * s, 7 * s, 8 * s);
-        cairo_rectangle(cr, x - 18 * s, y - 86 * s, 16 * s, 50 * s);
-        cairo_rectangle(cr, x - 16 * s, y - 40 * s, 5 * s, 40 * s);
-        cairo_rectangle(cr, x - 8 * s, y - 40 * s, 5 * s, 40 * s);
-        p.Color(Palette::NavyDeep.Darker(0.3), 0.8);
-        cairo_fill(cr);
-        p.EllipsePath(x + 12 * s, y - 90 * s, 6.5 * s, 7.5 * s);
-        cairo_move_to(cr, x + 4 * s, y - 80 * s);
-        cairo_line_to(cr, x + 20 * s, y - 80 * s);
-        cairo_curve_to(cr, x + 26 * s, y - 40 * s, x + 34 * s, y - 10 * s, x + 36 * s, y);
-        cairo_line_to(cr, x - 10 * s, y);
-        cairo_curve_to(cr, x - 4 * s, y - 20 * s, x, y - 50 * s, x + 4 * s, y - 80 * s);
-        cairo_close_path(cr);
-        const Rgb gown = i % 3 == 0   ? Palette::Ivory
-                         : i % 3 == 1 ? Palette::Blush
-                                      : Palette::Navy.Lighter(0.6);
-        p.Color(gown, 0.85);
-        cairo_fill(cr);
+        const double x = 70 + i * 140 + r.Range(-20, 20), y = 540 + r.Range(-20, 50);
+        k.Couple(x, y, 0.75 + (y - 520) / 260, Palette::NavyDeep.Darker(0.3), gowns[i % 3], false);
     }
     k.Chandelier(270, 70, 90);
     k.Chandelier(754, 70, 90);
@@ -838,6 +821,23 @@ void Vauxhall(SceneKit& k, const Painter& p) {  // 16: the pleasure gardens at n
     k.Lanterns(-20, 400, 360, 60, 9);
     k.Lanterns(624, 1044, 360, 60, 9);
     k.Lanterns(0, 1024, 250, 80, 16);
+    // The lit walk before the pavilion, and the company strolling on it.
+    cairo_move_to(cr, 420, 470);
+    cairo_line_to(cr, 604, 470);
+    cairo_line_to(cr, 900, 768);
+    cairo_line_to(cr, 124, 768);
+    cairo_close_path(cr);
+    p.Linear(0, 470, 0, 768, {{0, Palette::Candle.Darker(0.3)}, {1, Palette::Bronze.Darker(0.55)}});
+    cairo_fill(cr);
+    k.Glow(512, 500, 300, Palette::Candle, 0.25);
+    const Rgb gowns[4] = {Palette::Ivory, Palette::Blush, Palette::Navy.Lighter(0.55),
+                          Palette::Rose};
+    for (int i = 0; i < 6; ++i) {
+        const double t = i / 5.0;
+        const double y = 520 + (i % 3) * 60, s = 0.55 + (y - 500) / 260.0;
+        k.Couple(90 + t * 820, y, s, Palette::NavyDeep.Darker(0.4), gowns[i % 4].Darker(0.15),
+                 true);
+    }
 }
 
 void DrawingRoom(SceneKit& k, const Painter& p) {  // 17
@@ -878,7 +878,19 @@ void DrawingRoom(SceneKit& k, const Painter& p) {  // 17
     k.Frame(774, 120, 160, 210, Palette::GreenDeep);
     k.Candle(380, 280, 30);
     k.Candle(644, 280, 30);
-    k.Parquet(560, Palette::Bronze.Darker(0.25), Palette::Ink);
+    k.Parquet(560, Palette::Bronze.Darker(0.35), Palette::Ink);
+    // A Turkey rug before the hearth.
+    p.EllipsePath(512, 660, 380, 80);
+    p.Color(Palette::RoseDeep.Darker(0.1));
+    cairo_fill(cr);
+    p.EllipsePath(512, 660, 350, 66);
+    cairo_set_line_width(cr, 4);
+    p.Color(Palette::Gold, 0.8);
+    cairo_stroke(cr);
+    p.EllipsePath(512, 660, 200, 36);
+    p.Color(Palette::Navy.Lighter(0.1));
+    cairo_fill(cr);
+    p.Rose(512, 660, 18, Palette::Rose);
 }
 
 void BathCrescent(SceneKit& k, const Painter& p) {  // 18: a stone crescent above its lawn.

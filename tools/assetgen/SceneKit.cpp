@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "CourtPortrait.h"
 #include "Palette.h"
 
 namespace {
@@ -617,6 +618,48 @@ void SceneKit::Swan(double x, double y, double s) {
     Reflection(x, s * 1.6, y + 3, s * 0.6, Palette::White);
 }
 
+void SceneKit::Couple(double x, double y, double s, const Rgb& coat, const Rgb& gown, bool hat) {
+    // Gentleman: tailcoat, breeches and a top hat.
+    p.EllipsePath(x - 10 * s, y - 88 * s, 7 * s, 8 * s);
+    p.Color(Palette::Skin.Darker(0.2));
+    cairo_fill(cr);
+    if (hat) {
+        cairo_rectangle(cr, x - 17 * s, y - 112 * s, 14 * s, 14 * s);
+        cairo_rectangle(cr, x - 20 * s, y - 99 * s, 20 * s, 3 * s);
+    } else {
+        p.EllipsePath(x - 10 * s, y - 93 * s, 7.5 * s, 4.5 * s);
+        p.Color(Palette::Bronze.Darker(0.4));
+        cairo_fill(cr);
+    }
+    cairo_move_to(cr, x - 19 * s, y - 78 * s);
+    cairo_line_to(cr, x - 1 * s, y - 78 * s);
+    cairo_line_to(cr, x + 1 * s, y - 36 * s);
+    cairo_line_to(cr, x - 21 * s, y - 36 * s);
+    cairo_close_path(cr);
+    cairo_rectangle(cr, x - 17 * s, y - 38 * s, 6 * s, 38 * s);
+    cairo_rectangle(cr, x - 9 * s, y - 38 * s, 6 * s, 38 * s);
+    p.Color(coat);
+    cairo_fill(cr);
+    // Lady: an empire-line gown, arm in his.
+    p.EllipsePath(x + 12 * s, y - 84 * s, 6.5 * s, 7.5 * s);
+    p.Color(Palette::Skin.Darker(0.1));
+    cairo_fill(cr);
+    p.EllipsePath(x + 12 * s, y - 91 * s, 8 * s, 5 * s);
+    p.Color(Palette::Ink.Lighter(0.1));
+    cairo_fill(cr);
+    cairo_move_to(cr, x + 6 * s, y - 74 * s);
+    cairo_line_to(cr, x + 18 * s, y - 74 * s);
+    cairo_curve_to(cr, x + 24 * s, y - 40 * s, x + 30 * s, y - 12 * s, x + 32 * s, y);
+    cairo_line_to(cr, x - 6 * s, y);
+    cairo_curve_to(cr, x - 2 * s, y - 20 * s, x + 2 * s, y - 50 * s, x + 6 * s, y - 74 * s);
+    cairo_close_path(cr);
+    p.Linear(x - 6 * s, 0, x + 32 * s, 0, {{0, gown.Lighter(0.2)}, {1, gown.Darker(0.2)}});
+    cairo_fill(cr);
+    cairo_rectangle(cr, x + 5 * s, y - 68 * s, 14 * s, 3 * s);
+    p.Color(Palette::Rose);
+    cairo_fill(cr);
+}
+
 void SceneKit::Frame(double x, double y, double w, double h, const Rgb& picture) {
     p.SoftShadow(x, y + 4, w, h, 2, 6, 0.4);
     cairo_rectangle(cr, x, y, w, h);
@@ -625,16 +668,13 @@ void SceneKit::Frame(double x, double y, double w, double h, const Rgb& picture)
     cairo_rectangle(cr, x + 8, y + 8, w - 16, h - 16);
     p.Linear(0, y, 0, y + h, {{0, picture.Lighter(0.2)}, {1, picture.Darker(0.3)}});
     cairo_fill(cr);
-    // A suggestion of a portrait: a head and shoulders in shadow.
-    p.EllipsePath(x + w / 2, y + h * 0.42, w * 0.12, h * 0.13);
-    p.Color(Palette::Skin.Darker(0.35), 0.8);
-    cairo_fill(cr);
-    cairo_move_to(cr, x + w * 0.2, y + h - 8);
-    cairo_curve_to(cr, x + w * 0.25, y + h * 0.6, x + w * 0.75, y + h * 0.6, x + w * 0.8,
-                   y + h - 8);
-    cairo_close_path(cr);
-    p.Color(picture.Darker(0.5), 0.9);
-    cairo_fill(cr);
+    // The sitter, half length.
+    cairo_save(cr);
+    cairo_rectangle(cr, x + 8, y + 8, w - 16, h - 16);
+    cairo_clip(cr);
+    CourtPortrait::Draw(p, (static_cast<int>(x) / 100) % 2 ? 11 : 12, 3, x + w / 2, y + h * 0.58,
+                        (w - 16) / 100.0);
+    cairo_restore(cr);
 }
 
 void SceneKit::Snow(int count, double y0, double y1) {

@@ -50,6 +50,8 @@ public:
     void Lanterns(double x0, double x1, double y, double sag, int count);
     void Firework(double x, double y, double r, const Rgb& c);
     void Swan(double x, double y, double s);
+    // A gentleman and a lady side by side, feet on y, about 100 * s tall.
+    void Couple(double x, double y, double s, const Rgb& coat, const Rgb& gown, bool hat);
     void Frame(double x, double y, double w, double h, const Rgb& picture);
     void Snow(int count, double y0, double y1);
     void Glow(double x, double y, double r, const Rgb& c, double a) { p.Glow(x, y, r, c, a); }
