@@ -258,6 +258,14 @@ int TGame::ReadKeys() {
     if (CheckWindow() == -1) {
         if (FadeOnExit == 0) return -1;
         InstantExit = 0;
+        // A close request must not be lost: a fade already running would refuse the exit
+        // fade, and a paused or suspended game would never run it.
+        if (Fading()) GameFade.Finish();
+        if (Paused) {
+            Paused = 0;
+            UnPause();
+        }
+        SuspendedEvent = 0;
         GameFade.Init(static_cast<float>(FadeLength), 1, MusicChannel, 1, 0, nullptr);
         DestinationTScreen = ExitScreen.get();
     }

@@ -1,6 +1,8 @@
 #include "screens/TDemoScreen.h"
 
 #include <cstdio>
+#include <cstdlib>
+#include <stdexcept>
 
 #include "framework/Globals.h"
 #include "framework/TGame.h"
@@ -20,6 +22,9 @@ void TDemoScreen::Start() {
 void TDemoScreen::Logic() {
     TScreen::Logic();
     ticks += 1;
+    // Lets the checks prove that an error inside the loop is caught, reported and logged.
+    if (const char* at = std::getenv("ROSEWICK_FAULT_AT_TICK"); at && ticks == std::atoi(at))
+        throw std::runtime_error("Deliberate fault at tick " + std::to_string(ticks));
     cardX += cardSpeed * Delta;
     if (cardX > 1024 - 186 || cardX < 100) {
         cardSpeed = -cardSpeed;

@@ -192,3 +192,27 @@ TEST_F(ReadKeysTest, AMouseDownClearsEarlierHitsAndCountsItsOwn) {
     EXPECT_EQ(Game->Mouse.mb, 2);
     EXPECT_EQ(Game->Mouse.mh, 1);
 }
+
+TEST_F(ReadKeysTest, ACloseRequestIsNotLostDuringAFadeOrAPause) {
+    struct Case {
+        const char* what;
+        bool fading, paused, suspended;
+    } cases[] = {{"fading in", true, false, false},
+                 {"paused", false, true, false},
+                 {"suspended", false, false, true}};
+    for (const auto& c : cases) {
+        Game = std::make_unique<TGame>();
+        Game->SubPath = dir.Path().string() + "/";
+        ProbeScreen a("a");
+        a.PreStart();
+        if (c.fading) Game->GameFade.Init(300, 0, nullptr, 1);
+        if (c.paused) Game->TogglePause();
+        if (c.suspended) TEventSource::Inject({platform::Event::Type::Suspend, 0, 0, 0});
+        Game->LogicWrapper();
+        TEventSource::Inject({platform::Event::Type::WindowClose, 0, 0, 0});
+        int ticks = 0;
+        while (Game->LogicWrapper() != -1 && ticks < 500) ticks++;
+        EXPECT_LT(ticks, 500) << c.what;
+        EXPECT_EQ(Game->CurrentTScreen, Game->ExitScreen.get()) << c.what;
+    }
+}
