@@ -159,7 +159,10 @@ void InterfaceArt::MenuButton(const std::string& name, int w, int h, int state) 
     const double press = state == 2 ? 2 : 0;
     if (state != 2) p.SoftShadow(4, 5, w - 8, h - 9, h / 2.0 - 4, 3, 0.4);
     Rgb top = Palette::Ivory.Lighter(0.3), bottom = Palette::ParchmentDark;
-    if (state == 1) {
+    if (state == 3) {
+        top = Palette::Silver.Lighter(0.35);
+        bottom = Palette::Silver.Darker(0.2);
+    } else if (state == 1) {
         top = Palette::White;
         bottom = Palette::Parchment;
     } else if (state == 2) {
@@ -170,10 +173,17 @@ void InterfaceArt::MenuButton(const std::string& name, int w, int h, int state) 
     p.Linear(0, 0, 0, h, {{0, top}, {1, bottom}});
     cairo_fill(cr);
     if (state == 1) p.Glow(w / 2.0, h / 2.0, w * 0.5, Palette::GoldLight, 0.35);
-    p.GoldFrame(3, 3 + press, w - 6, h - 8, h / 2.0 - 4, 3);
+    if (state == 3) {
+        p.RoundRectPath(3, 3, w - 6, h - 8, h / 2.0 - 4);
+        p.Color(Palette::Ink.Mix(Palette::Silver, 0.55));
+        cairo_set_line_width(cr, 2.5);
+        cairo_stroke(cr);
+    } else {
+        p.GoldFrame(3, 3 + press, w - 6, h - 8, h / 2.0 - 4, 3);
+    }
     for (int side = -1; side <= 1; side += 2) {
         cairo_arc(cr, w / 2.0 + side * (w / 2.0 - 16), h / 2.0 - 1 + press, 3, 0, 2 * kPi);
-        p.Color(Palette::Rose);
+        p.Color(state == 3 ? Palette::Silver.Darker(0.3) : Palette::Rose);
         cairo_fill(cr);
     }
     out.Png(canvas, "menus/" + name + ".png");
@@ -551,6 +561,7 @@ void InterfaceArt::Generate() {
     BigText("Great", "Great!", 84);
     BigText("Good", "Good", 84);
     BigText("NoStars", "No Stars", 72);
+    BigText("Go", "Begin!", 84);
     Dialog("graphics/Dialogs/MessageDialog.png", 600, 340, 0);
     Dialog("graphics/Dialogs/GoalsDialog.png", 640, 480, 0);
     Dialog("graphics/Dialogs/Exit Dialog.png", 560, 300, 2);
@@ -565,6 +576,8 @@ void InterfaceArt::Generate() {
          {"OK", "Yes", "No", "Cancel", "Create", "Delete", "Retry", "Wallpaper", "Continue"}) {
         MenuButton(name, 150, 54, 0);
         MenuButton(std::string(name) + "MO", 150, 54, 1);
+        MenuButton(std::string(name) + "_down", 150, 54, 2);
+        MenuButton(std::string(name) + "_disabled", 150, 54, 3);
     }
     MenuButton("buttonDown", 150, 54, 2);
     ClickToContinue();
