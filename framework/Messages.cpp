@@ -10,6 +10,7 @@
 #include "framework/TFatalExit.h"
 #include "framework/TGame.h"
 #include "platform/Clock.h"
+#include "platform/Event.h"
 #include "platform/SystemInfo.h"
 
 namespace {
@@ -116,7 +117,9 @@ void DrawMessagePanel(const std::string& text, int width, int height) {
 
 void MessagePanel(const std::string& text, int width, int height) {
     if (!Game || !Game->Gfx || !Game->Gfx->IsOpen()) return;
-    PanelDismissed();  // drop what was already queued: only a fresh key or click closes it
+    // Drop what the window had already queued: only a fresh key or click closes it. Scripted
+    // input stands for keys pressed after the panel appears, so it stays.
+    if (GraphicsOpen) platform::Input::Flush();
     do {
         // The screen underneath is not redrawn: the error may have come from its Draw.
         Game->ClsWithColor();

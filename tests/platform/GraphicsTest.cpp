@@ -534,7 +534,9 @@ TEST_F(GraphicsTest, FlipMinusOnePacesFramesToAboutSixtyHertz) {
     g.Flip(-1);
     const double start = platform::Clock::MillisecsPrecise();
     for (int i = 0; i < 6; ++i) g.Flip(-1);
-    EXPECT_GE(platform::Clock::MillisecsPrecise() - start, 95.0);
+    // The first paced wait may end early when the opening flip was slow (a loaded machine),
+    // so only five whole frames are certain; without pacing this takes a millisecond or two.
+    EXPECT_GE(platform::Clock::MillisecsPrecise() - start, 5 * 1000.0 / 60 - 2);
 }
 
 }  // namespace
