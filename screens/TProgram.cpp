@@ -63,7 +63,7 @@ bool TProgram::Startup() {
     Game->IntroShow = 1;
     Game->Fade = 1;
     Game->IniFill();
-    Game->IniUpdate(0);
+    Game->Ini.Save();
     uint64_t seed = StartSeed();
     RulesRandom.Seed(seed);
     EffectsRandom.Seed(seed ^ 0x5DEECE66Dull);
