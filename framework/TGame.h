@@ -10,6 +10,7 @@
 #include "framework/TFPSCounter.h"
 #include "framework/TFixedRateLogic.h"
 #include "framework/TGameFade.h"
+#include "framework/TIniFile.h"
 #include "framework/TMousePointer.h"
 #include "framework/TScreen.h"
 #include "platform/Channel.h"
@@ -243,10 +244,33 @@ public:
     // Window pixels to virtual units and back.
     void WindowToVirtual(int wx, int wy, int& vx, int& vy) const;
     void VirtualToWindow(int vx, int vy, int& wx, int& wy) const;
-    void DoSetVirtualResolution();
+    // Fits the 1024x768 area into the window (scaled, pillar- or letter-boxed); clearAll
+    // first clears every buffer to black.
+    void DoSetVirtualResolution(int clearAll = 0);
+    // Virtual resolution = real size, full viewport, origin (0, 0).
     void DisableVirtualResolution();
+    // Clears to black and flips 4 times, keeping the clear colour.
+    void CLSAllBuffers();
+    // Picks the platform's accelerated renderer (forceDX7: without a virtual resolution).
+    void SetDXDriver(int forceDX7);
+    // Process and thread priority from the full-screen or windowed pair.
+    void SetPriority();
+    // Puts the system pointer where the game's pointer is.
+    void RestoreMouseCoords();
+    // The full virtual area with origin (0, 0), remembering the game's viewport and origin;
+    // RestoreVRViewPort puts them back. For drawing outside the 1024x768 area.
     void ResetVRViewport();
     void RestoreVRViewPort();
+    // Side images for wide full screen; an empty name removes one.
+    void SetLeftBorderImage(const std::string& file);
+    void SetRightBorderImage(const std::string& file);
+    // Shakes the picture by up to range virtual units, changing by rangeChangePerTick each
+    // tick, for ticks logic ticks (0 = until the range reaches 0). Scaled by screenShake.
+    void SetScreenShake(float range, float rangeChangePerTick, float ticks);
+    void OffsetOrigin(int x, int y);
+    void RestoreOrigin();
+    // The "ScreenShake" setting, clamped to 0-100; save 1 writes the settings.
+    void ScreenShakeSetIniValue(int v, int save);
     int NeedsCLSWidescreen() const;
     void CLSWidescreen();
     void DoDrawWidescreenBorders();
@@ -260,6 +284,7 @@ public:
     void DrawOverWholeArea();
 
     // --- Settings file and clean-shutdown markers
+    TIniFile Ini;
     // Reads, applies and rewrites the settings file (start-up, inside Init).
     void ReadSettings();
     void IniFill();
@@ -272,6 +297,11 @@ public:
     int CheckGoodExitAttempt();
     // The settings file path without ".ini".
     std::string SettingsBasePath() const;
+    // Where a marker file ("GoodExit.dat", "inichanged.dat") lives.
+    std::string MarkerPath(const std::string& file) const;
+    // The settings file's name for an executable: without folder and extension, and a
+    // name ending in ".debug.exe" loses the ".debug".
+    static std::string SettingsFileStem(const std::string& executableName);
 
     // --- Settings and folders
     void SetDefaultPaths();

@@ -41,7 +41,12 @@ protected:
     }
 
     // Opens a real window on SDL's dummy driver.
+    // A 1024x768 window: the dummy display's own desktop is too small for one, and the tests
+    // read pixels at virtual positions.
     void OpenGraphics() {
+        Game->FirstTime = 0;
+        Game->DesktopWidth = 1920;
+        Game->DesktopHeight = 1080;
         Game->FullScreen = 0;
         Game->GraphicsCreate(0);
         GraphicsOpen = 1;
