@@ -555,7 +555,7 @@ void InterfaceArt::PlainCardsPicture() {
 
 void InterfaceArt::Generate() {
     LoadingBar();
-    BigText("loading", "Loading…", 56);
+    BigText("loading", "Loading...", 56);
     BigText("paused", "Paused", 72);
     BigText("Perfect", "Perfect!", 84);
     BigText("Great", "Great!", 84);

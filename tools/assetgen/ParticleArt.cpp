@@ -122,9 +122,9 @@ void ParticleArt::BurningCard() {
         double x, phase, speed, width;
     };
     std::vector<Tongue> tongues;
-    for (int i = 0; i < 14; ++i) {
-        tongues.push_back({seeds.Range(-50, 50), seeds.Range(0, 6.28), seeds.Range(0.6, 1.4),
-                           seeds.Range(10, 22)});
+    for (int i = 0; i < 20; ++i) {
+        tongues.push_back({seeds.Range(-56, 56), seeds.Range(0, 6.28), seeds.Range(0.6, 1.4),
+                           seeds.Range(12, 26)});
     }
     for (int f = 0; f < frames; ++f) {
         const double t = f / static_cast<double>(frames - 1);
