@@ -1,0 +1,165 @@
+#include <string>
+
+#include "framework/TDisplayGeometry.h"
+#include "framework/TFatalExit.h"
+#include "tests/framework/FrameworkFixture.h"
+
+namespace {
+
+struct SizeCase {
+    const char* name;
+    int desktopW, desktopH, fullScreen, useDesktop, aspect;
+    int width, height;  // 0x0: nothing fits
+};
+
+class ChooseSize : public ::testing::TestWithParam<SizeCase> {};
+
+TEST_P(ChooseSize, TakesTheLargestCandidateThatFits) {
+    const SizeCase& c = GetParam();
+    TDisplayGeometry::Display d;
+    d.desktopWidth = c.desktopW;
+    d.desktopHeight = c.desktopH;
+    d.fullScreen = c.fullScreen;
+    d.useDesktopResolution = c.useDesktop;
+    int w = 0, h = 0;
+    EXPECT_EQ(TDisplayGeometry::ChooseSize(d, c.aspect, w, h), c.width != 0);
+    if (c.width == 0) return;
+    EXPECT_EQ(w, c.width);
+    EXPECT_EQ(h, c.height);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Desktops, ChooseSize,
+    ::testing::Values(SizeCase{"RoomyDesktop", 1920, 1080, 0, 0, 0, 1024, 768},
+                      // 700 - 70 leaves no room for 768 lines in a window.
+                      SizeCase{"ShortDesktopWindowed", 1024, 700, 0, 0, 0, 800, 600},
+                      SizeCase{"ShortDesktopFullScreen", 1024, 700, 1, 0, 0, 800, 600},
+                      SizeCase{"ExactDesktopFullScreen", 1024, 768, 1, 0, 0, 1024, 768},
+                      SizeCase{"ExactDesktopWindowed", 1024, 768, 0, 0, 0, 800, 600},
+                      SizeCase{"WideCandidates", 1366, 700, 0, 0, 1, 1024, 576},
+                      SizeCase{"DesktopSized", 2560, 1440, 1, 1, 0, 2560, 1440},
+                      SizeCase{"NothingFits", 600, 400, 0, 0, 0, 0, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(DisplayGeometryTest, WideFullScreenIsPillarBoxed) {
+    TDisplayGeometry::Display d;
+    d.fullScreen = d.wideScreen = 1;
+    d.windowWidth = d.desktopWidth = 1920;
+    d.windowHeight = d.desktopHeight = 1080;
+    TDisplayGeometry g = TDisplayGeometry::Compute(d);
+    EXPECT_EQ(g.Using, 1);
+    EXPECT_FLOAT_EQ(g.VirtualWidth, 1364);
+    EXPECT_FLOAT_EQ(g.VirtualHeight, 768);
+    EXPECT_FLOAT_EQ(g.XOff, 170);
+    EXPECT_EQ(g.ViewX, 171);
+    EXPECT_EQ(g.ViewY, 0);
+    EXPECT_EQ(g.ViewW, 1022);
+    EXPECT_EQ(g.ViewH, 768);
+    EXPECT_FLOAT_EQ(g.OriginX, 170);
+    EXPECT_FLOAT_EQ(g.RatioY, 768.0f / 1080);
+}
+
+TEST(DisplayGeometryTest, NarrowFullScreenIsLetterBoxed) {
+    TDisplayGeometry::Display d;
+    d.fullScreen = d.wideScreen = 1;
+    d.windowWidth = d.desktopWidth = 1280;
+    d.windowHeight = d.desktopHeight = 1024;
+    TDisplayGeometry g = TDisplayGeometry::Compute(d);
+    EXPECT_EQ(g.Using, 1);
+    EXPECT_FLOAT_EQ(g.VirtualWidth, 1024);
+    EXPECT_FLOAT_EQ(g.VirtualHeight, 818);
+    EXPECT_FLOAT_EQ(g.YOff, 25);
+    EXPECT_EQ(g.ViewX, 0);
+    EXPECT_EQ(g.ViewY, 26);
+    EXPECT_EQ(g.ViewW, 1024);
+    EXPECT_EQ(g.ViewH, 766);
+    EXPECT_FLOAT_EQ(g.RatioX, 1024.0f / 1280);
+}
+
+TEST(DisplayGeometryTest, AWindowOfTheAreasShapeIsStretchedAndOneOfItsSizeIsDrawnAsIs) {
+    TDisplayGeometry::Display d;
+    d.windowWidth = 800;
+    d.windowHeight = 600;
+    TDisplayGeometry g = TDisplayGeometry::Compute(d);
+    EXPECT_EQ(g.Using, 1);
+    EXPECT_FLOAT_EQ(g.VirtualWidth, 1024);
+    EXPECT_FLOAT_EQ(g.RatioX, 1024.0f / 800);
+    EXPECT_EQ(g.ViewW, 1024);
+    d.windowWidth = 1024;
+    d.windowHeight = 768;
+    EXPECT_EQ(TDisplayGeometry::Compute(d).Using, 0);
+}
+
+}  // namespace
+
+class DisplayTest : public FrameworkTest {
+protected:
+    void SetUp() override {
+        FrameworkTest::SetUp();
+        Game->Ini.RetryDelayMs = 0;
+        Game->FirstTime = 0;
+        Game->DesktopWidth = 1920;
+        Game->DesktopHeight = 1080;
+        Game->FullScreen = 0;
+    }
+};
+
+TEST_F(DisplayTest, AWindowOpensAtTheAreasSizeWithoutScaling) {
+    Game->GraphicsCreate(0);
+    EXPECT_EQ(Game->WindowWidth, 1024);
+    EXPECT_EQ(Game->WindowHeight, 768);
+    EXPECT_EQ(Game->DriverDX9, 1);
+    EXPECT_EQ(Game->UsingVirtualResolution, 0);
+    EXPECT_FALSE(Game->DirectXVersion.empty()) << "the renderer's name stands for the version";
+}
+
+TEST_F(DisplayTest, TheOlderDriverOpensAtTheChosenSizeWithoutAVirtualResolution) {
+    Game->DesktopHeight = 700;
+    Game->GraphicsCreate(1);
+    EXPECT_EQ(Game->DriverDX7, 1);
+    EXPECT_EQ(Game->WindowWidth, 800);
+    EXPECT_EQ(Game->UsingVirtualResolution, 0);
+}
+
+TEST_F(DisplayTest, ADesktopTooSmallForAnyWindowIsFatalAndLogged) {
+    Game->DesktopWidth = 600;
+    Game->DesktopHeight = 400;
+    try {
+        Game->GraphicsCreate(0);
+        FAIL() << "expected a fatal exit";
+    } catch (const TFatalExit& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  "Cannot find a suitable resolution. Desktop Resolution= 600x400");
+    }
+    EXPECT_NE(
+        testsupport::ReadFile(dir.Path() / "ErrorLog.txt").find("Desktop Resolution= 600x400"),
+        std::string::npos);
+}
+
+TEST_F(DisplayTest, ScreenShakeIsScaledByTheSettingAndEndsWithItsCounter) {
+    Game->GraphicsCreate(0);
+    Game->screenShake = 0;
+    Game->SetScreenShake(10, 0, 5);
+    EXPECT_EQ(Game->screenShakeRange, 0) << "switched off";
+
+    Game->screenShake = 50;
+    Game->SetScreenShake(10, -1, 3);
+    EXPECT_FLOAT_EQ(Game->screenShakeDelta, -0.5f);
+    EXPECT_FLOAT_EQ(Game->screenShakeRange, 4.5f) << "one step already taken";
+    Game->DoScreenShake();
+    EXPECT_GT(Game->screenShakeRange, 0);
+    Game->DoScreenShake();  // the third tick ends it
+    EXPECT_EQ(Game->screenShakeRange, 0);
+    float ox = -1, oy = -1;
+    Game->Gfx->GetOrigin(ox, oy);
+    EXPECT_EQ(ox, 0);
+    EXPECT_EQ(oy, 0);
+}
+
+TEST_F(DisplayTest, TheShakeSettingIsClampedAndSavedAsADisplayChange) {
+    Game->ScreenShakeSetIniValue(250, 1);
+    EXPECT_EQ(Game->screenShake, 100);
+    EXPECT_TRUE(std::filesystem::exists(dir.Path() / "inichanged.dat"));
+    Game->ScreenShakeSetIniValue(-4, 0);
+    EXPECT_EQ(Game->screenShake, 0);
+}
