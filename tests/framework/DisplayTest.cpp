@@ -90,6 +90,25 @@ TEST(DisplayGeometryTest, AWindowOfTheAreasShapeIsStretchedAndOneOfItsSizeIsDraw
     EXPECT_EQ(TDisplayGeometry::Compute(d).Using, 0);
 }
 
+TEST(DisplayGeometryTest, AResizedWindowIsBoxedByItsOwnShapeSoTheAreaNeverDistorts) {
+    TDisplayGeometry::Display d;
+    d.windowWidth = 1600;  // dragged wider than 4:3
+    d.windowHeight = 600;
+    TDisplayGeometry g = TDisplayGeometry::Compute(d);
+    EXPECT_EQ(g.Using, 1);
+    EXPECT_FLOAT_EQ(g.VirtualHeight, 768);
+    // One virtual unit is as wide as it is tall on the screen, but for the unit or two the
+    // even-width rule trims.
+    EXPECT_NEAR(g.RatioX / g.RatioY, 1.0, 0.005);
+    EXPECT_GT(g.XOff, 0);
+    d.windowWidth = 600;  // and taller than 4:3
+    d.windowHeight = 900;
+    g = TDisplayGeometry::Compute(d);
+    EXPECT_FLOAT_EQ(g.VirtualWidth, 1024);
+    EXPECT_NEAR(g.RatioX / g.RatioY, 1.0, 0.005);
+    EXPECT_GT(g.YOff, 0);
+}
+
 }  // namespace
 
 class DisplayTest : public FrameworkTest {
@@ -162,4 +181,38 @@ TEST_F(DisplayTest, TheShakeSettingIsClampedAndSavedAsADisplayChange) {
     EXPECT_TRUE(std::filesystem::exists(dir.Path() / "inichanged.dat"));
     Game->ScreenShakeSetIniValue(-4, 0);
     EXPECT_EQ(Game->screenShake, 0);
+}
+
+TEST_F(DisplayTest, WindowAndGameCoordinatesMapBothWaysOnAPillarBox) {
+    TDisplayGeometry::Display d;
+    d.fullScreen = d.wideScreen = 1;
+    d.windowWidth = d.desktopWidth = 1920;
+    d.windowHeight = d.desktopHeight = 1080;
+    const TDisplayGeometry g = TDisplayGeometry::Compute(d);
+    Game->UsingVirtualResolution = 1;
+    Game->VirtualRatioX = g.RatioX;
+    Game->VirtualRatioY = g.RatioY;
+    Game->vxOff = g.XOff;
+    Game->vyOff = g.YOff;
+    struct Point {
+        int wx, wy, vx, vy;
+    };
+    // The window's middle; the game area's top-left corner, just right of the bar.
+    for (const Point& p : {Point{960, 540, 512, 384}, Point{239, 0, 0, 0}}) {
+        int vx = -1, vy = -1, wx = -1, wy = -1;
+        Game->WindowToVirtual(p.wx, p.wy, vx, vy);
+        EXPECT_EQ(vx, p.vx);
+        EXPECT_EQ(vy, p.vy);
+        Game->VirtualToWindow(p.vx, p.vy, wx, wy);
+        EXPECT_EQ(wx, p.wx);
+        EXPECT_EQ(wy, p.wy);
+    }
+}
+
+TEST_F(DisplayTest, APressWithoutMotionStillPlacesThePointer) {
+    Game->GraphicsCreate(0);
+    TEventSource::Inject({platform::Event::Type::MouseDown, 1, 300, 200});
+    Game->DoPeekEvent();
+    EXPECT_EQ(Game->Mouse.x, 300);
+    EXPECT_EQ(Game->Mouse.y, 200);
 }
