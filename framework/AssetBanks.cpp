@@ -1,14 +1,24 @@
 #include "framework/AssetBanks.h"
 
+#include "framework/TGameChannel.h"
 #include "framework/TGameImage.h"
+#include "framework/TGameText.h"
 #include "framework/TImageBank.h"
+#include "framework/TSoundBank.h"
+#include "framework/TTrimDataMap.h"
 
 int FatalMissingAssets = 1;
 int PrecacheImages = 0;
 std::shared_ptr<TGameImage> PointerSparkleImage;
+std::shared_ptr<TGameChannel> GameChannel;
+TTrimDataMap TrimDataMap;
 
 void ResetAssetBanks() {
     ImageBank = TImageBank();
+    SoundBank = TSoundBank();
+    GameText.Clear();
+    TrimDataMap.Clear();
+    GameChannel.reset();
     FatalMissingAssets = 1;
     PrecacheImages = 0;
     PointerSparkleImage.reset();

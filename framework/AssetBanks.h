@@ -3,7 +3,9 @@
 #include <memory>
 #include <string>
 
+class TGameChannel;
 class TGameImage;
+class TTrimDataMap;
 
 // Module-wide switches of the asset banks.
 
@@ -13,6 +15,12 @@ extern int FatalMissingAssets;
 extern int PrecacheImages;
 // The image "clausparkle", set when loading has finished.
 extern std::shared_ptr<TGameImage> PointerSparkleImage;
+
+// The game's own sound channel, taken from Game->Channels at start-up and marked reserved.
+extern std::shared_ptr<TGameChannel> GameChannel;
+// Where the trimmed pictures sat in their originals (read from the image folder's
+// "TrimData.txt" before the images load).
+extern TTrimDataMap TrimDataMap;
 
 // Empties ImageBank, SoundBank, GameText and the trim data, drops GameChannel and puts the
 // switches back to their start values (for tests and a restart).

@@ -134,4 +134,7 @@ void TGame::Kill() {
         channel->reset();
     }
     MusicSample.reset();
+    for (auto& channel : LooseChannels) channel->Stop();
+    LooseChannels.clear();
+    ChannelsKill();
 }

@@ -294,7 +294,7 @@ int TGame::ReadKeys() {
             // Left pending: the screen reads it itself.
         } else {
             KeyHit(ESCAPE);
-            PlayEscapeSound();
+            EscapeSoundPlay();
             int ms = CurrentTScreen ? CurrentTScreen->SetEscDestination() : 0;
             if (ms == 0) ms = FadeLength;
             if (FadeMusic) {
@@ -341,8 +341,8 @@ void TGame::ReadFrameworkKeys() {
     }
     if (KeyHit(k.fullScreen)) ToggleFullScreen();
     if (KeyHit(k.minimise) && Gfx) Gfx->Minimise();
-    if (KeyHit(k.music)) Music ? MusicOff() : MusicOn();
-    if (KeyHit(k.sound)) Sound = Sound ? 0 : 1;
+    if (KeyHit(k.music)) ToggleMusic();
+    if (KeyHit(k.sound)) ToggleSound();
     if (Debug && KeyHit(k.fast)) {
         if (Fast) {
             FastOff();
@@ -377,7 +377,7 @@ void TGame::ReadFrameworkKeys() {
     if (KeyHit(k.printMouse)) {
         std::printf("%d,%d\n", Mouse.x, Mouse.y);
         std::fflush(stdout);
-        PlayEscapeSound();
+        EscapeSoundPlay();
     }
 }
 

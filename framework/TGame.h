@@ -3,13 +3,16 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "framework/TChannelArray.h"
 #include "framework/TColor.h"
 #include "framework/TDebugVar.h"
 #include "framework/TExitScreen.h"
 #include "framework/TFPSCounter.h"
 #include "framework/TFixedRateLogic.h"
 #include "framework/TGameFade.h"
+#include "framework/TGameSound.h"
 #include "framework/TIniFile.h"
 #include "framework/TMousePointer.h"
 #include "framework/TScreen.h"
@@ -119,11 +122,14 @@ public:
     int PauseFadeDirection = 0;
     std::shared_ptr<platform::Channel> SpecialChannel;
     int FadeMusic = 1;
-    std::shared_ptr<platform::Sample> EscapeSound;
+    std::shared_ptr<TGameSound> EscapeSound;
     std::shared_ptr<platform::Channel> EscapeChannel;
     std::string SoundDriver = "FreeAudio";
+    std::unique_ptr<TChannelArray> Channels;
     std::shared_ptr<platform::Channel> SpeechChannel;
     int SpeechStopped = 0;
+    // Fresh channels handed out by SoundPlay, held until their sound has finished.
+    std::vector<std::shared_ptr<platform::Channel>> LooseChannels;
 
     // --- Pause and lifecycle
     std::shared_ptr<platform::Image> SpritePaused;
@@ -320,18 +326,74 @@ public:
     // A data path as the code names it, resolved to the file that exists whatever its case.
     std::string ResolveDataPath(const std::string& path) const;
 
-    // --- Audio (the parts the framework itself needs)
-    int GetMusicVolume() const;
-    void MusicOn();
-    void MusicOff();
-    void SpeechOn();
+    // --- Audio: sound effects (nothing plays while Sound is 0)
+    // Plays on a fresh channel at the sound volume; returns that channel.
+    std::shared_ptr<platform::Channel> SoundPlay(std::shared_ptr<platform::Sample> sample);
+    // Replaces what channel plays (a fresh one when it is null).
+    void SoundPlaySameChannel(std::shared_ptr<platform::Channel>& channel,
+                              std::shared_ptr<platform::Sample> sample);
+    // Plays on a fresh channel at rate, written back to channel.
+    void SoundPlayReturnChannel(std::shared_ptr<platform::Channel>& channel,
+                                std::shared_ptr<platform::Sample> sample, float rate);
+    // Plays gameSound on channel at its pitch and pan; volume < 0 means the sound's own. The
+    // level is scaled by the sound setting and, while a screen fade runs, by the fade.
+    void GameSoundPlay(std::shared_ptr<platform::Channel>& channel, TGameSound& gameSound,
+                       float pan, float volume = -1.0f);
+    void SoundSetVolume(int v, int save);
+    void SoundChangeVolume(int d);
+    void ToggleSound();
+    void SoundOff();
+    void SoundOn();
+    void ChannelsCreate(int n);
+    void ChannelsKill();
+    // Opens the named driver; SoundDriver becomes the name, or "None" when it fails.
+    void ChangeSoundDriver(const std::string& name, int save = 0);
+    // The escape sound: SoundPath + name + ".wav".
+    void SetEscapeSound(const std::string& name);
+    void EscapeSoundPlay();
+    // Stops the music and speech and gives them fresh channels.
+    void StopChannels();
+
+    // --- Audio: speech (nothing happens while Speech is 0 or there is no speech channel)
+    // interrupt 0 leaves speech that is still playing alone.
+    void SpeechPlay(TGameSound& gameSound, int interrupt);
+    void SpeechStop();
     void SpeechOff();
+    void SpeechOn();
+    void SpeechSetVolume(int v, int save);
+    void SpeechChangeVolume(int d);
+
+    // --- Audio: music
+    // Names the piece (MusicPath + file; "" or "none" for silence) and, with music on, loads
+    // it. MusicPlay starts it.
+    void MusicLoad(const std::string& file, int looped);
+    void MusicSet(std::shared_ptr<platform::Sample> sample, const std::string& name, int looped);
+    // customVolume 0 = the music setting, else a percentage of it.
+    void MusicPlay(int fadeIn, int customVolume, int startSilent);
+    void MusicNone();
+    void MusicStop();
+    bool MusicIsPlaying() const;
+    bool MusicIsAudible() const;
+    int GetMusicVolume() const;
+    // Share of the fade done, 0 to 1.
+    float MusicFadeInCalc() const;
+    float MusicFadeOutCalc() const;
+    void MusicFadeInApply();
+    void MusicFadeOutApply();
+    // Once per tick.
     void MusicFadeInManage();
     void MusicFadeOutManage();
-    void MusicNone();
-    void SpeechStop();
-    void PlayEscapeSound();
-    void ChangeSoundDriver(const std::string& name);
+    void MusicFadeOutSet(int ms);
+    void MusicSetVolume(int v, int save);
+    void MusicChangeVolume(int d);
+    void ToggleMusic();
+    // 1 when it switched the music off.
+    int MusicOff();
+    // 1 when it switched the music on.
+    int MusicOn();
+    float PauseFadeCalc() const;
+    void PauseFadeApply();
+    void PauseFadeManage();
 
     // --- Input helpers
     void FlushKeysAndMouse();

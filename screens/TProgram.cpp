@@ -4,21 +4,21 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "framework/AssetBanks.h"
 #include "framework/Globals.h"
 #include "framework/Keyboard.h"
 #include "framework/Messages.h"
 #include "framework/TFatalExit.h"
 #include "framework/TGame.h"
+#include "framework/TImageBank.h"
 #include "framework/TLoadingScreen.h"
 #include "framework/TRandom.h"
+#include "framework/TSoundBank.h"
 #include "platform/Clock.h"
 #include "platform/PathResolver.h"
 #include "platform/SystemInfo.h"
 
 namespace {
-
-// Steps of the loading bar for what the loader has to do so far.
-constexpr int kLoadingSteps = 20;
 
 uint64_t StartSeed() {
     // A fixed seed makes a run reproducible (tests, bug reports).
@@ -64,6 +64,13 @@ bool TProgram::Startup() {
     Game->Fade = 1;
     Game->IniFill();
     Game->Ini.Save();
+    ImageBank.SetPath(Game->ImagePath);
+    SoundBank.SetPath(Game->SoundPath);
+    PrecacheImages = 1;
+    Game->ChannelsCreate(16);
+    GameChannel = Game->Channels->GetChannel();
+    if (GameChannel) GameChannel->Reserved = 1;
+    Game->SetEscapeSound("buttonclick");
     uint64_t seed = StartSeed();
     RulesRandom.Seed(seed);
     EffectsRandom.Seed(seed ^ 0x5DEECE66Dull);
@@ -100,23 +107,14 @@ bool TProgram::Startup() {
 }
 
 void TProgram::LoadAssets() {
+    // The demo screens stand in for the title screen until it exists.
     demoA = std::make_unique<TDemoScreen>("demo", 40, 62, 96);
     demoB = std::make_unique<TDemoScreen>("demo2", 36, 90, 70);
     demoA->Partner = demoB.get();
     demoB->Partner = demoA.get();
 
-    auto& loading = *Game->LoadingScreen;
-    loading.SpecialLoad("", "", "");
-    loading.LoadingBar->w = 400;
-    loading.LoadingBar->h = 18;
-    loading.LoadingBar->Centre(600);
-    loading.LoadingBar->SetBackgroundColour(40, 36, 52);
-    loading.LoadingBar->SetBorderColour(214, 176, 96);
-    loading.SetSteps(kLoadingSteps);
-    loading.Destination = demoA.get();
-    loading.Start();
-    if (Game->Gfx && !Game->Gfx->HasFocus()) Game->SuspendedEvent = 1;
-    for (int i = 0; i < kLoadingSteps; ++i) Game->MoveBar();
+    loader.TitleScreen = demoA.get();
+    loader.Run();
 }
 
 int TProgram::Main() {

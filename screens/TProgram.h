@@ -4,6 +4,7 @@
 
 #include "platform/InstanceLock.h"
 #include "screens/TDemoScreen.h"
+#include "screens/TGameLoader.h"
 
 // The program from its entry to its end: the start-up sequence, the frame loop, shutdown.
 class TProgram {
@@ -19,6 +20,7 @@ private:
     void LoadAssets();
 
     platform::InstanceLock instanceLock;
+    TGameLoader loader;
     std::unique_ptr<TDemoScreen> demoA;
     std::unique_ptr<TDemoScreen> demoB;
 };
