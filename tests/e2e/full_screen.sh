@@ -27,6 +27,8 @@ done
 wait_window  # full screen may have replaced the first window
 click 960 540
 wait_output "Click at 512,384"
+wait_output "Screen started: demo2"
+sleep 0.8  # past the fade
 
 key alt+Return
 sleep 1
