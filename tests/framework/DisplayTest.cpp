@@ -41,40 +41,46 @@ INSTANTIATE_TEST_SUITE_P(
                       SizeCase{"NothingFits", 600, 400, 0, 0, 0, 0, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(DisplayGeometryTest, WideFullScreenIsPillarBoxed) {
+// Full screen with wide screen on a desktop of another shape.
+struct BoxCase {
+    const char* name;
+    int width, height;
+    float virtualWidth, virtualHeight, xOff, yOff;
+    int viewX, viewY, viewW, viewH;
+};
+
+class BoxedFullScreen : public ::testing::TestWithParam<BoxCase> {};
+
+TEST_P(BoxedFullScreen, PlacesTheAreaBetweenBars) {
+    const BoxCase& c = GetParam();
     TDisplayGeometry::Display d;
     d.fullScreen = d.wideScreen = 1;
-    d.windowWidth = d.desktopWidth = 1920;
-    d.windowHeight = d.desktopHeight = 1080;
+    d.windowWidth = d.desktopWidth = c.width;
+    d.windowHeight = d.desktopHeight = c.height;
     TDisplayGeometry g = TDisplayGeometry::Compute(d);
     EXPECT_EQ(g.Using, 1);
-    EXPECT_FLOAT_EQ(g.VirtualWidth, 1364);
-    EXPECT_FLOAT_EQ(g.VirtualHeight, 768);
-    EXPECT_FLOAT_EQ(g.XOff, 170);
-    EXPECT_EQ(g.ViewX, 171);
-    EXPECT_EQ(g.ViewY, 0);
-    EXPECT_EQ(g.ViewW, 1022);
-    EXPECT_EQ(g.ViewH, 768);
-    EXPECT_FLOAT_EQ(g.OriginX, 170);
-    EXPECT_FLOAT_EQ(g.RatioY, 768.0f / 1080);
+    EXPECT_FLOAT_EQ(g.VirtualWidth, c.virtualWidth);
+    EXPECT_FLOAT_EQ(g.VirtualHeight, c.virtualHeight);
+    EXPECT_FLOAT_EQ(g.XOff, c.xOff);
+    EXPECT_FLOAT_EQ(g.YOff, c.yOff);
+    EXPECT_EQ(g.ViewX, c.viewX);
+    EXPECT_EQ(g.ViewY, c.viewY);
+    EXPECT_EQ(g.ViewW, c.viewW);
+    EXPECT_EQ(g.ViewH, c.viewH);
+    EXPECT_FLOAT_EQ(g.OriginX, c.xOff);
+    EXPECT_FLOAT_EQ(g.OriginY, c.yOff);
+    EXPECT_FLOAT_EQ(g.RatioX, c.virtualWidth / c.width);
+    EXPECT_FLOAT_EQ(g.RatioY, c.virtualHeight / c.height);
 }
 
-TEST(DisplayGeometryTest, NarrowFullScreenIsLetterBoxed) {
-    TDisplayGeometry::Display d;
-    d.fullScreen = d.wideScreen = 1;
-    d.windowWidth = d.desktopWidth = 1280;
-    d.windowHeight = d.desktopHeight = 1024;
-    TDisplayGeometry g = TDisplayGeometry::Compute(d);
-    EXPECT_EQ(g.Using, 1);
-    EXPECT_FLOAT_EQ(g.VirtualWidth, 1024);
-    EXPECT_FLOAT_EQ(g.VirtualHeight, 818);
-    EXPECT_FLOAT_EQ(g.YOff, 25);
-    EXPECT_EQ(g.ViewX, 0);
-    EXPECT_EQ(g.ViewY, 26);
-    EXPECT_EQ(g.ViewW, 1024);
-    EXPECT_EQ(g.ViewH, 766);
-    EXPECT_FLOAT_EQ(g.RatioX, 1024.0f / 1280);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Displays, BoxedFullScreen,
+    ::testing::Values(
+        // floor(1365.33 - 1) = 1364, already even.
+        BoxCase{"PillarBoxed16x9", 1920, 1080, 1364, 768, 170, 0, 171, 0, 1022, 768},
+        // floor(819.2 - 1) = 818.
+        BoxCase{"LetterBoxed5x4", 1280, 1024, 1024, 818, 0, 25, 0, 26, 1024, 766}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(DisplayGeometryTest, AWindowOfTheAreasShapeIsStretchedAndOneOfItsSizeIsDrawnAsIs) {
     TDisplayGeometry::Display d;
