@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "framework/AssetBanks.h"
 #include "framework/TGame.h"
 #include "framework/TGameImage.h"
 
@@ -17,8 +18,11 @@ std::shared_ptr<TSlider> TSlider::CreateSpecial(const std::string& barImage,
 
 void TSlider::LoadImages(const std::string& barImage, const std::string& knobImage) {
     std::string folder = Game ? Game->ImagePath : std::string();
-    SetImage(TGameImage::Create(folder + barImage, -1, 0));
-    DotImage = TGameImage::Create(folder + knobImage, -1, 0);
+    auto file = [&](const std::string& n) {
+        return folder + n + (AssetHasExtension(n) ? "" : ".png");
+    };
+    SetImage(TGameImage::Create(file(barImage), -1, 0));
+    DotImage = TGameImage::Create(file(knobImage), -1, 0);
 }
 
 void TSlider::Load(std::shared_ptr<TGameImage> bar, std::shared_ptr<TGameImage> knob, float px,

@@ -295,3 +295,13 @@ TEST_F(MenuTest, ListBoxSelectsByClickAndKeys) {
     KeyDownStates[platform::keys::DOWN] = 0;
     EXPECT_EQ(list.ItemAt(150, 105), 1);
 }
+
+TEST_F(MenuTest, SliderLoadsItsPicturesFromTheImageFolder) {
+    WritePng("bar", 200, 16);
+    WritePng("knob", 12, 12);
+    auto s = TSlider::CreateSpecial("bar", "knob.png", 50, 60.7f, 8, "Music");
+    EXPECT_EQ(s->w, 200);
+    EXPECT_EQ(s->DotY, 60);
+    EXPECT_EQ(s->name, "MUSIC");
+    EXPECT_EQ(s->DotX, static_cast<int>(50 + 8 + 0.5f * 184 - 6));
+}
