@@ -5,12 +5,12 @@
 #include "toolkit/TSprite.h"
 
 // A 0-100 slider: the sprite's image is the bar, DotImage the knob. Border insets the track
-// at both ends; BorderY widens the hit area above and below.
+// at both ends; BorderY widens the hit area above and below. The sprite's MouseOver is its
+// hover flag.
 class TSlider : public TSprite {
 public:
     std::shared_ptr<TGameImage> DotImage;
     int DotX = 0, DotY = 0;
-    int MouseOver = 0;
     int Value = 0;
     int Border = 0;
     int BorderY = 5;
