@@ -9,6 +9,7 @@
 #include "framework/TLoadingScreen.h"
 #include "framework/TSoundBank.h"
 #include "framework/TTrimDataMap.h"
+#include "screens/TClickToContinue.h"
 
 namespace {
 
@@ -359,12 +360,13 @@ void TGameLoader::CreateClickToContinue() {
     auto click = SoundBank.Find("buttonClick");
     auto mouseOver = SoundBank.Find("buttonMO");
     std::string caption = GameText.FindString("Click Text");
+    std::shared_ptr<TWidget> button;
     if (MakeClickToContinueButton) {
-        Game->LoadingScreen->SetClickHereButton(
-            MakeClickToContinueButton(up, over, down, click, mouseOver, caption));
+        button = MakeClickToContinueButton(up, over, down, click, mouseOver, caption);
     } else {
-        Missing("click-to-continue button");
+        button = std::make_shared<TClickToContinue>(up, over, down, click, mouseOver, caption);
     }
+    Game->LoadingScreen->SetClickHereButton(button);
     Step();
 }
 

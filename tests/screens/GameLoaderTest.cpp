@@ -4,6 +4,7 @@
 #include "framework/TLoadingScreen.h"
 #include "framework/TSoundBank.h"
 #include "platform/AudioDevice.h"
+#include "screens/TClickToContinue.h"
 #include "screens/TGameLoader.h"
 #include "tests/framework/FrameworkFixture.h"
 
@@ -124,12 +125,24 @@ TEST_F(GameLoaderTest, PartsNotYetBuiltAreReportedAndStillTakeTheirSteps) {
     testing::internal::CaptureStdout();
     loader.Run();
     std::string out = testing::internal::GetCapturedStdout();
-    for (const char* part : {"splash sequence", "story texts", "particle list", "fonts",
-                             "title screen", "click-to-continue button"})
+    for (const char* part :
+         {"splash sequence", "story texts", "particle list", "fonts", "title screen"})
         EXPECT_NE(out.find(std::string("Loading: ") + part + " not available yet"),
                   std::string::npos)
             << part;
     EXPECT_EQ(loader.StepsTaken(), 247);
     EXPECT_EQ(Game->LoadingScreen->Finished, 1);
-    EXPECT_EQ(Game->LoadingScreen->ClickHereButton, nullptr);
+    auto button = std::dynamic_pointer_cast<TClickToContinue>(Game->LoadingScreen->ClickHereButton);
+    ASSERT_NE(button, nullptr) << "the stand-in button waits for the player";
+    EXPECT_FALSE(button->CaptionLines().empty());
+}
+
+TEST_F(GameLoaderTest, TheLoadingScreenWaitsForAClickThenFadesToTheTitle) {
+    loader.Run();
+    Game->SuspendedEvent = 0;
+    for (int i = 0; i < 50; ++i) Game->LogicWrapper();
+    EXPECT_FALSE(Game->Fading()) << "waits for the player";
+    TEventSource::InjectClick(512, 725);
+    for (int i = 0; i < 200 && Game->CurrentTScreen != &title; ++i) Game->LogicWrapper();
+    EXPECT_EQ(Game->CurrentTScreen, &title);
 }
