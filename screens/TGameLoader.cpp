@@ -376,4 +376,6 @@ void TGameLoader::Finish() {
     Game->Mouse.On();
     Game->FlushKeysAndMouse();
     Game->FixedRateLogic.Init();
+    std::printf("Loading finished: %d steps\n", steps);
+    std::fflush(stdout);
 }
