@@ -255,15 +255,6 @@ void TGameLoader::ShowLoadingScreen() {
                         "BigText/loading.png");
     Game->Gfx->SetBlend(platform::BlendMode::Alpha);
     Game->Mouse.Off();
-    auto& bar = *loading.LoadingBar;
-    bar.Mode = 1;
-    bar.DrawEmptyUnderFinal = 1;
-    bar.Centre(768 - 56);
-    loading.SetSteps(LOADING_STEPS);
-    loading.LoadingX = 512;
-    loading.LoadingY = 674;
-    loading.EscapeCloses = 0;
-    loading.Destination = TitleScreen;
     loading.DrawLoading(1);
 
     // 3. What the loading screen and the pause need at once.
@@ -280,9 +271,22 @@ void TGameLoader::ShowLoadingScreen() {
     } else {
         Missing("splash sequence");
     }
+    // Escape must continue like a click from the first tick, which Start arranges only when
+    // EscapeCloses is already 0.
+    loading.EscapeCloses = 0;
+    loading.Destination = TitleScreen;
     loading.Start();
     Game->MusicLoad("title.ogg", 1);
     Game->MusicPlay(0, 0, 0);
+
+    // 5. The bar and the caption for the loading itself.
+    auto& bar = *loading.LoadingBar;
+    bar.Mode = 1;
+    bar.DrawEmptyUnderFinal = 1;
+    bar.Centre(768 - 56);
+    loading.SetSteps(LOADING_STEPS);
+    loading.LoadingX = 512;
+    loading.LoadingY = 674;
 }
 
 void TGameLoader::LoadSounds() {
@@ -373,6 +377,7 @@ void TGameLoader::CreateClickToContinue() {
 void TGameLoader::Finish() {
     PointerSparkleImage = ImageBank.Find("clausparkle");
     if (Game->Gfx && !Game->Gfx->HasFocus()) Game->SuspendedEvent = 1;
+    Game->LoadingScreen->RefreshPointer();
     Game->Mouse.On();
     Game->FlushKeysAndMouse();
     Game->FixedRateLogic.Init();
