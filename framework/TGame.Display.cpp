@@ -23,6 +23,21 @@ void GraphicsFatal(const std::string& text) {
     ShowMessage(text, 1, 1);
 }
 
+TDisplayGeometry::Display DisplayOf(const TGame& game) {
+    TDisplayGeometry::Display d;
+    d.virtualWidth = VirtualWidth;
+    d.virtualHeight = VirtualHeight;
+    d.windowWidth = game.WindowWidth;
+    d.windowHeight = game.WindowHeight;
+    d.desktopWidth = game.DesktopWidth;
+    d.desktopHeight = game.DesktopHeight;
+    d.fullScreen = game.FullScreen;
+    d.wideScreen = game.WideScreen;
+    d.borderless = game.BorderlessWindow;
+    d.useDesktopResolution = game.UseDesktopResolution;
+    return d;
+}
+
 float Round(float x) {
     return std::floor(x + 0.5f);
 }
@@ -108,15 +123,7 @@ void TGame::GraphicsCreate(int forceDX7) {
     }
 
     auto chooseSize = [&](int& w, int& h) {
-        TDisplayGeometry::Display d;
-        d.virtualWidth = VirtualWidth;
-        d.virtualHeight = VirtualHeight;
-        d.desktopWidth = DesktopWidth;
-        d.desktopHeight = DesktopHeight;
-        d.fullScreen = FullScreen;
-        d.borderless = BorderlessWindow;
-        d.useDesktopResolution = UseDesktopResolution;
-        if (!TDisplayGeometry::ChooseSize(d, WindowedAspectRatio, w, h)) {
+        if (!TDisplayGeometry::ChooseSize(DisplayOf(*this), WindowedAspectRatio, w, h)) {
             GraphicsFatal("Cannot find a suitable resolution. Desktop Resolution= " +
                           std::to_string(DesktopWidth) + "x" + std::to_string(DesktopHeight));
         }
@@ -188,18 +195,7 @@ void TGame::DoSetVirtualResolution(int clearAll) {
     if (clearAll) CLSAllBuffers();
     if (DriverDX7) return;
 
-    TDisplayGeometry::Display d;
-    d.virtualWidth = VirtualWidth;
-    d.virtualHeight = VirtualHeight;
-    d.windowWidth = WindowWidth;
-    d.windowHeight = WindowHeight;
-    d.desktopWidth = DesktopWidth;
-    d.desktopHeight = DesktopHeight;
-    d.fullScreen = FullScreen;
-    d.wideScreen = WideScreen;
-    d.borderless = BorderlessWindow;
-    d.useDesktopResolution = UseDesktopResolution;
-    const TDisplayGeometry g = TDisplayGeometry::Compute(d);
+    const TDisplayGeometry g = TDisplayGeometry::Compute(DisplayOf(*this));
     if (!g.Note.empty()) {
         std::printf("%s\n", g.Note.c_str());
         std::fflush(stdout);

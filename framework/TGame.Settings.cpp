@@ -176,7 +176,9 @@ void TGame::ApplySubPath() {
 }
 
 std::string TGame::SettingsBasePath() const {
-    return SubPath + SettingsFileStem(platform::SystemInfo::ExecutableName());
+    const std::string stem = SettingsFileStem(platform::SystemInfo::ExecutableName());
+    if (!UseCorrectPath) return WithSlash(platform::SystemInfo::ExecutableFolder()) + stem;
+    return SubPath + stem;
 }
 
 std::string TGame::SettingsFileStem(const std::string& executableName) {
@@ -195,6 +197,8 @@ std::string TGame::SettingsFileStem(const std::string& executableName) {
 }
 
 std::string TGame::MarkerPath(const std::string& file) const {
+    // Without a system folder the markers sit in the game's own data folder.
+    if (!UseCorrectPath) return DataPrefix + "data/" + file;
     return SubPath + file;
 }
 

@@ -179,10 +179,14 @@ void TGame::DoPeekEvent() {
             case T::KeyChar:
                 PushChar(e.code);
                 break;
+            // A press also tells where the pointer is: a pointer that has not moved since the
+            // window appeared has sent no motion yet.
             case T::MouseDown:
+                MoveMouseEvent(e.x, e.y);
                 if (e.code >= 1 && e.code <= 3) Mouse.ButtonDown(e.code);
                 break;
             case T::MouseUp:
+                MoveMouseEvent(e.x, e.y);
                 if (e.code >= 1 && e.code <= 3) Mouse.ButtonUp(e.code);
                 break;
             case T::MouseMove:

@@ -30,7 +30,12 @@ void TDemoScreen::Logic() {
         cardSpeed = -cardSpeed;
         cardX = std::clamp(cardX, 100.0f, 1024.0f - 186);
     }
-    if (Game->Mouse.GetLeftClick() && Partner) Game->FadeTo(Partner, 0, 1);
+    if (Game->Mouse.GetLeftClick()) {
+        // Where the click landed in the game's own 1024x768 units.
+        std::printf("Click at %d,%d\n", Game->Mouse.x, Game->Mouse.y);
+        std::fflush(stdout);
+        if (Partner) Game->FadeTo(Partner, 0, 1);
+    }
 }
 
 void TDemoScreen::Draw() {

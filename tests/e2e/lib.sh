@@ -89,7 +89,9 @@ wait_exit() {
 
 # click X Y: a left click at window coordinates.
 click() { xdotool mousemove --window "$WID" "$1" "$2" click 1; }
-key() { xdotool windowfocus --sync "$WID" 2>/dev/null || true; xdotool key --window "$WID" "$@"; }
+# Keys go through the X test extension to the focused window: events sent straight to a
+# window carry no modifier state, so Alt+Enter would arrive as a bare Enter.
+key() { xdotool windowfocus --sync "$WID" 2>/dev/null || true; xdotool key "$@"; }
 screenshot() { import -window root "$1"; }
 
 # pixel FILE X Y: "r,g,b" of one pixel of a PNG.

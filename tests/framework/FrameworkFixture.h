@@ -25,7 +25,8 @@ protected:
         TEventSource::ClearInjected();
         FlushKeyboard();
         Game = std::make_unique<TGame>();
-        Game->UseCorrectPath = 0;
+        // Settings and markers in the temp folder, as in a system data folder.
+        Game->UseCorrectPath = 1;
         Game->SubPath = dir.Path().string() + "/";
         SharedDataPath = Game->SubPath;
         Game->FixedRateLogic.Now = [this] { return now; };
