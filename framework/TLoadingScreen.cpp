@@ -4,6 +4,7 @@
 #include "framework/Keyboard.h"
 #include "framework/Messages.h"
 #include "framework/TGame.h"
+#include "platform/Event.h"
 #include "platform/PathResolver.h"
 
 namespace {
@@ -81,7 +82,19 @@ void TLoadingScreen::Progress() {
     if (!LoadingBar) return;
     LoadingBar->Progress();
     Finished = LoadingBar->Finished;
-    if (Finished) Game->FlushKeysAndMouse();
+    if (Finished) {
+        Game->FlushKeysAndMouse();
+        RefreshPointer();
+    }
+}
+
+void TLoadingScreen::RefreshPointer() {
+    if (!Game->Gfx || !Game->Gfx->IsOpen()) return;
+    int wx = 0, wy = 0;
+    platform::Input::PointerPosition(wx, wy);
+    int vx = wx, vy = wy;
+    if (Game->UsingVirtualResolution) Game->WindowToVirtual(wx, wy, vx, vy);
+    Game->Mouse.MoveTo(vx, vy);
 }
 
 void TLoadingScreen::Logic() {

@@ -36,5 +36,8 @@ public:
     void Draw() override;
     void DrawLoading(int mode);
     void Progress();
+    // Puts the game's pointer where the system pointer is now (after loading, when no events
+    // have been read for a while).
+    void RefreshPointer();
     void Start() override;
 };

@@ -31,12 +31,22 @@ int TTrimDataMap::LoadDataFile(const std::string& path) {
         return 0;
     }
     int read = 0;
+    int lineNo = 0;
     std::string line;
     while (std::getline(in, line)) {
+        ++lineNo;
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (line.empty() || line == "[offsets]") continue;
+        auto bad = [&] {
+            ShowMessage("Bad trim data in " + path + ", line " + std::to_string(lineNo) + ": \"" +
+                            line + "\" (expected name=x,y,width,height)",
+                        1, 1);
+        };
         auto eq = line.find('=');
-        if (eq == std::string::npos) continue;
+        if (eq == std::string::npos || eq == 0) {
+            bad();
+            return read;
+        }
         auto data = std::make_shared<TTrimData>();
         std::string name = line.substr(0, eq);
         if (AssetHasExtension(name)) name = name.substr(0, name.rfind('.'));
@@ -44,10 +54,16 @@ int TTrimDataMap::LoadDataFile(const std::string& path) {
         const char* p = line.c_str() + eq + 1;
         int* fields[] = {&data->xOffset, &data->yOffset, &data->originalWidth,
                          &data->originalHeight};
-        for (int* field : fields) {
+        for (size_t f = 0; f < 4; ++f) {
             char* end = nullptr;
-            *field = static_cast<int>(std::strtol(p, &end, 10));
-            p = (*end == ',') ? end + 1 : end;
+            long value = std::strtol(p, &end, 10);
+            bool last = f == 3;
+            if (end == p || (last ? *end != '\0' : *end != ',')) {
+                bad();
+                return read;
+            }
+            *fields[f] = static_cast<int>(value);
+            p = end + (last ? 0 : 1);
         }
         Add(name, std::move(data));
         ++read;

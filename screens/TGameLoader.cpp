@@ -9,6 +9,7 @@
 #include "framework/TLoadingScreen.h"
 #include "framework/TSoundBank.h"
 #include "framework/TTrimDataMap.h"
+#include "screens/TClickToContinue.h"
 
 namespace {
 
@@ -254,15 +255,6 @@ void TGameLoader::ShowLoadingScreen() {
                         "BigText/loading.png");
     Game->Gfx->SetBlend(platform::BlendMode::Alpha);
     Game->Mouse.Off();
-    auto& bar = *loading.LoadingBar;
-    bar.Mode = 1;
-    bar.DrawEmptyUnderFinal = 1;
-    bar.Centre(768 - 56);
-    loading.SetSteps(LOADING_STEPS);
-    loading.LoadingX = 512;
-    loading.LoadingY = 674;
-    loading.EscapeCloses = 0;
-    loading.Destination = TitleScreen;
     loading.DrawLoading(1);
 
     // 3. What the loading screen and the pause need at once.
@@ -279,9 +271,22 @@ void TGameLoader::ShowLoadingScreen() {
     } else {
         Missing("splash sequence");
     }
+    // Escape must continue like a click from the first tick, which Start arranges only when
+    // EscapeCloses is already 0.
+    loading.EscapeCloses = 0;
+    loading.Destination = TitleScreen;
     loading.Start();
     Game->MusicLoad("title.ogg", 1);
     Game->MusicPlay(0, 0, 0);
+
+    // 5. The bar and the caption for the loading itself.
+    auto& bar = *loading.LoadingBar;
+    bar.Mode = 1;
+    bar.DrawEmptyUnderFinal = 1;
+    bar.Centre(768 - 56);
+    loading.SetSteps(LOADING_STEPS);
+    loading.LoadingX = 512;
+    loading.LoadingY = 674;
 }
 
 void TGameLoader::LoadSounds() {
@@ -359,19 +364,23 @@ void TGameLoader::CreateClickToContinue() {
     auto click = SoundBank.Find("buttonClick");
     auto mouseOver = SoundBank.Find("buttonMO");
     std::string caption = GameText.FindString("Click Text");
+    std::shared_ptr<TWidget> button;
     if (MakeClickToContinueButton) {
-        Game->LoadingScreen->SetClickHereButton(
-            MakeClickToContinueButton(up, over, down, click, mouseOver, caption));
+        button = MakeClickToContinueButton(up, over, down, click, mouseOver, caption);
     } else {
-        Missing("click-to-continue button");
+        button = std::make_shared<TClickToContinue>(up, over, down, click, mouseOver, caption);
     }
+    Game->LoadingScreen->SetClickHereButton(button);
     Step();
 }
 
 void TGameLoader::Finish() {
     PointerSparkleImage = ImageBank.Find("clausparkle");
     if (Game->Gfx && !Game->Gfx->HasFocus()) Game->SuspendedEvent = 1;
+    Game->LoadingScreen->RefreshPointer();
     Game->Mouse.On();
     Game->FlushKeysAndMouse();
     Game->FixedRateLogic.Init();
+    std::printf("Loading finished: %d steps\n", steps);
+    std::fflush(stdout);
 }

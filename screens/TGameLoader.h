@@ -14,9 +14,9 @@
 // then leaves the loading screen waiting for a click on its click-to-continue button.
 //
 // The parts whose owners come later (the story texts, the particle generators, the fonts,
-// the title screen, the splash screens, the click-to-continue button) are hooks: each is
-// called at its place in the order, and a hook not installed is reported on standard output
-// and only advances the bar.
+// the title screen, the splash screens) are hooks: each is called at its place in the order,
+// and a hook not installed is reported on standard output and only advances the bar. The
+// click-to-continue button is a TClickToContinue unless MakeClickToContinueButton builds one.
 class TGameLoader {
 public:
     static constexpr int LOADING_STEPS = 247;

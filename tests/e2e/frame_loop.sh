@@ -5,9 +5,23 @@
 source "$(dirname "$0")/lib.sh"
 start_x 1280x1024
 
+# The loading screen waits for a click once everything is loaded; one click, then give the
+# fade time to reach the first screen before clicking again.
+continue_past_loading() {
+  wait_output "Loading finished" 60
+  for _ in $(seq 1 10); do
+    click 300 300
+    for _ in $(seq 1 10); do
+      grep -qF "Screen started: demo" "$WORK/game.out" && return 0
+      sleep 0.1
+    done
+  done
+  fail "the loading screen did not continue on a click"
+}
+
 start_game
 wait_window
-wait_output "Screen started: demo"
+continue_past_loading
 sleep 0.8
 screenshot "$WORK/a.png"
 # The window sits at the top-left of the bare X screen; its middle shows the demo's wash.
@@ -45,7 +59,7 @@ wait_exit 10
 rm -f "$SHARED/GoodExit.dat"
 start_game
 wait_window
-wait_output "Screen started: demo"
+continue_past_loading
 kill -TERM "$GAME_PID"
 wait_exit 10
 [ "$GAME_RC" -eq 0 ] || fail "close exit code $GAME_RC"
@@ -53,6 +67,8 @@ wait_exit 10
 
 # A deliberate error in the frame loop: reported with the start-up step, logged, ended.
 ROSEWICK_FAULT_AT_TICK=40 start_game
+wait_window
+continue_past_loading
 wait_exit 15
 [ "$GAME_RC" -ne 0 ] || fail "a fault should end with an error code"
 log="$SHARED/ErrorLog.txt"
