@@ -119,6 +119,18 @@ void DrawCards(cairo_t* cr, const LevelFile& file) {
         }
         cairo_restore(cr);
     }
+    // A story item lies underneath everything: outline it on top so it can be seen.
+    for (const LayoutCard& c : file.cards) {
+        if (c.special != LayoutCard::STORY) continue;
+        const double dash[] = {8, 6};
+        cairo_set_dash(cr, dash, 2, 0);
+        cairo_set_source_rgb(cr, 1, 0.6, 0.1);
+        cairo_set_line_width(cr, 3);
+        cairo_rectangle(cr, c.x - 95, c.y - 95, 190, 190);
+        cairo_stroke(cr);
+        cairo_set_dash(cr, nullptr, 0, 0);
+        Text(cr, c.x, c.y + 80, 16, "STORY " + std::to_string(c.value));
+    }
 }
 
 bool Finish(cairo_surface_t* surface, const std::string& png, std::string& error) {

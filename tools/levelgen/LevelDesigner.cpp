@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 #include "CardShape.h"
 #include "LayoutRules.h"
@@ -68,6 +70,47 @@ int ApplyToPair(LevelFile& file, size_t i, F change) {
 
 }  // namespace
 
+bool LevelDesigner::SeparateTouchingCards(LevelFile& file) {
+    const size_t n = file.cards.size();
+    std::vector<int> twin(n);
+    for (size_t i = 0; i < n; ++i) twin[i] = TwinOf(file, i);
+    for (int round = 0; round < 40; ++round) {
+        bool moved = false;
+        for (size_t i = 0; i < n; ++i) {
+            for (size_t j = i + 1; j < n; ++j) {
+                if (!CardShape::Borderline(file.cards[i], file.cards[j])) continue;
+                // Push the upper card a few pixels away, and its mirror image with it.
+                LayoutCard& c = file.cards[j];
+                double dx = c.x - file.cards[i].x, dy = c.y - file.cards[i].y;
+                const double len = std::hypot(dx, dy);
+                if (len < 1e-9) {
+                    dx = 0;
+                    dy = 1;
+                } else {
+                    dx /= len;
+                    dy /= len;
+                }
+                int mx = static_cast<int>(std::lround(dx * 3));
+                int my = static_cast<int>(std::lround(dy * 3));
+                if (twin[j] < 0 && c.x == kCentreX) mx = 0;
+                if (mx == 0 && my == 0) my = 3;
+                c.x += mx;
+                c.y += my;
+                if (twin[j] >= 0 && static_cast<size_t>(twin[j]) != j) {
+                    file.cards[twin[j]].x -= mx;
+                    file.cards[twin[j]].y += my;
+                }
+                moved = true;
+            }
+        }
+        if (!moved) break;
+    }
+    for (const LayoutCard& c : file.cards) {
+        if (!InArea(c)) return false;
+    }
+    return !AnyBorderline(file);
+}
+
 int LevelDesigner::TargetCards(int chapter, int hand, LayoutRandom& random) {
     if (chapter == 1) return hand == 1 ? 11 : 14;
     if (chapter == 2) return 14 + hand;
@@ -107,9 +150,22 @@ LevelFile LevelDesigner::Design(int chapter, int hand, std::string& summary) {
                             (static_cast<uint64_t>(hand) << 24) ^ static_cast<uint64_t>(attempt));
         const int kind = PickShape(chapter, hand, attempt);
         LevelFile file;
-        if (!Build(chapter, hand, kind, random, file)) continue;
         const std::string name = LevelFile::FileName(chapter, hand);
-        if (!LayoutRules::Check(file, chapter, hand, name).empty()) continue;
+        if (!Build(chapter, hand, kind, random, file)) {
+            if (std::getenv("LEVELGEN_DEBUG")) {
+                std::fprintf(stderr, "%s: %s did not fit\n", name.c_str(),
+                             ShapeLibrary::Name(kind));
+            }
+            continue;
+        }
+        const std::vector<std::string> problems = LayoutRules::Check(file, chapter, hand, name);
+        if (!problems.empty()) {
+            if (std::getenv("LEVELGEN_DEBUG")) {
+                std::fprintf(stderr, "%s: %s: %s\n", name.c_str(), ShapeLibrary::Name(kind),
+                             problems.front().c_str());
+            }
+            continue;
+        }
         lastKind = kind;
         summary = std::string(ShapeLibrary::Name(kind)) + ", " + std::to_string(file.cards.size()) +
                   " cards, " + std::to_string(LayoutRules::CountFree(file)) + " free, attempt " +
@@ -134,7 +190,7 @@ bool LevelDesigner::Build(int chapter, int hand, int kind, LayoutRandom& random,
         LayoutRandom probe = random;
         const int count =
             static_cast<int>(ShapeLibrary::Make(kind, s, probe).size()) + underExpected;
-        const int error = std::abs(count - target) + (count > target + 2 ? 10 : 0);
+        const int error = std::abs(count - target) + (count > target + 3 ? 10 : 0);
         if (error < bestError) {
             bestError = error;
             bestSize = s;
@@ -149,22 +205,38 @@ bool LevelDesigner::Build(int chapter, int hand, int kind, LayoutRandom& random,
         const double lean = random.Int(2, 4);
         for (LayoutSlot& s : slots) s.rotation += s.x > 0.5 ? lean : (s.x < -0.5 ? -lean : 0);
     }
-    if (!FitToArea(slots)) return false;
+    const bool debug = std::getenv("LEVELGEN_DEBUG") != nullptr;
+    // A story item wants a close-knit layout to hide under.
+    const bool storyHand = LayoutRules::StoryItemOfChapter(chapter) > 0 &&
+                           LayoutRules::StoryHandOfChapter(chapter) == hand;
+    if (!FitToArea(slots, !storyHand)) {
+        if (debug) std::fprintf(stderr, "fit ");
+        return false;
+    }
     std::stable_sort(slots.begin(), slots.end(),
                      [](const LayoutSlot& a, const LayoutSlot& b) { return a.key < b.key; });
 
-    static const double scales[] = {1.0, 0.985, 1.015, 0.97, 1.03, 0.955};
+    static const double scales[] = {1.0, 0.985, 1.015, 0.97};
     bool laid = false;
     for (double scale : scales) {
-        if (ToCards(slots, scale, out) && !AnyBorderline(out)) {
+        if (ToCards(slots, scale, out) && SeparateTouchingCards(out)) {
             laid = true;
             break;
         }
     }
-    if (!laid) return false;
+    if (!laid) {
+        if (debug) std::fprintf(stderr, "touching ");
+        return false;
+    }
     ChooseFaces(out, FaceDownShare(chapter, hand), random);
-    if (!PlaceTutorialCards(out, chapter, hand)) return false;
-    if (!PlaceSpecials(out, chapter, hand, random)) return false;
+    if (!PlaceTutorialCards(out, chapter, hand)) {
+        if (debug) std::fprintf(stderr, "tutorial ");
+        return false;
+    }
+    if (!PlaceSpecials(out, chapter, hand, random)) {
+        if (debug) std::fprintf(stderr, "specials ");
+        return false;
+    }
     if (chapter == 1 && hand == 1 && LayoutRules::CountFree(out) < 5) return false;
     return true;
 }
@@ -194,16 +266,29 @@ void LevelDesigner::AddUnderCards(std::vector<LayoutSlot>& slots, int groups, in
     // Prefer the top of the shape: a hidden card under a card that is free at the start.
     std::stable_sort(candidates.begin(), candidates.end(),
                      [&](size_t a, size_t b) { return slots[a].key > slots[b].key; });
-    const size_t pool = std::min(candidates.size(), static_cast<size_t>(groups * 3 + 2));
+    size_t pool = std::min(candidates.size(), static_cast<size_t>(groups * 3 + 2));
     std::vector<LayoutSlot> added;
+    auto taken = [&](const LayoutSlot& u) {
+        for (const LayoutSlot& s : slots) {
+            if (std::fabs(s.x - u.x) < 10 && std::fabs(s.y - u.y) < 10) return true;
+        }
+        for (const LayoutSlot& s : added) {
+            if (std::fabs(s.x - u.x) < 10 && std::fabs(s.y - u.y) < 10) return true;
+        }
+        return false;
+    };
     for (int g = 0; g < groups && pool > 0; ++g) {
+        // Each owner once: a card hides at most a short pile.
         const size_t pick = static_cast<size_t>(random.Int(0, static_cast<int>(pool) - 1));
         const LayoutSlot owner = slots[candidates[pick]];
+        candidates.erase(candidates.begin() + static_cast<long>(pick));
+        --pool;
         for (int d = 1; d <= depth; ++d) {
             const double dy = -24.0 * d;
             const double dx = (d % 2 == 0 ? 6.0 : -6.0);
             LayoutSlot u{owner.x + (owner.x > 0.5 ? dx : 0), owner.y + dy, owner.rotation,
                          -10.0 - d};
+            if (taken(u)) break;
             if (std::fabs(owner.x) < 0.5) {
                 added.push_back(u);
             } else {
@@ -212,16 +297,43 @@ void LevelDesigner::AddUnderCards(std::vector<LayoutSlot>& slots, int groups, in
             }
         }
     }
-    // Drop copies that landed on the same spot twice.
-    for (const LayoutSlot& u : added) {
-        bool dup = false;
-        for (const LayoutSlot& s : slots)
-            dup = dup || (std::fabs(s.x - u.x) < 10 && std::fabs(s.y - u.y) < 10);
-        if (!dup) slots.push_back(u);
-    }
+    slots.insert(slots.end(), added.begin(), added.end());
 }
 
-bool LevelDesigner::FitToArea(std::vector<LayoutSlot>& slots) {
+// A small shape is opened out (to a quarter more) so it does not huddle in the middle.
+bool LevelDesigner::Spread(std::vector<LayoutSlot>& slots, double areaW, double areaH) {
+    auto extent = [&](double f, double& w, double& h) {
+        double l = 1e9, t = 1e9, r = -1e9, b = -1e9;
+        for (const LayoutSlot& s : slots) {
+            LayoutCard c;
+            c.x = static_cast<int>(std::lround(s.x * f));
+            c.y = static_cast<int>(std::lround(s.y * f));
+            c.rotation = static_cast<int>(std::lround(s.rotation));
+            double cl, ct, cr, cb;
+            CardShape::Of(c).Bounds(cl, ct, cr, cb);
+            l = std::min(l, cl);
+            t = std::min(t, ct);
+            r = std::max(r, cr);
+            b = std::max(b, cb);
+        }
+        w = r - l;
+        h = b - t;
+    };
+    double f = 1.0;
+    while (f < 1.25) {
+        double w, h;
+        extent(f + 0.02, w, h);
+        if (w > areaW * 0.92 || h > areaH * 0.96) break;
+        f += 0.02;
+    }
+    for (LayoutSlot& s : slots) {
+        s.x *= f;
+        s.y *= f;
+    }
+    return true;
+}
+
+bool LevelDesigner::FitToArea(std::vector<LayoutSlot>& slots, bool spread) {
     if (slots.empty()) return false;
     const double areaW = LayoutRules::AREA_RIGHT - LayoutRules::AREA_LEFT - 8;
     const double areaH = LayoutRules::AREA_BOTTOM - LayoutRules::AREA_TOP - 8;
@@ -245,7 +357,7 @@ bool LevelDesigner::FitToArea(std::vector<LayoutSlot>& slots) {
                 s.x -= mx;
                 s.y -= my;
             }
-            return true;
+            return !spread || Spread(slots, areaW, areaH);
         }
         const double f = 0.97;
         for (LayoutSlot& s : slots) {
@@ -450,16 +562,25 @@ bool LevelDesigner::PlaceSpecials(LevelFile& file, int chapter, int hand, Layout
         LayoutCard item;
         item.special = LayoutCard::STORY;
         item.value = LayoutRules::StoryItemOfChapter(chapter);
+        // Best hidden where most of the item's square lies under cards.
         int best = -1;
         for (int i = 0; i < n; ++i) {
             if (cover[i].empty()) continue;
             LayoutCard probe = item;
             probe.x = file.cards[i].x;
             probe.y = file.cards[i].y;
-            int over = 0;
-            for (const LayoutCard& c : file.cards) over += CardShape::Overlap(probe, c) ? 1 : 0;
-            const int score = over * 100 - std::abs(probe.x - kCentreX) / 10;
-            if (over >= 2 && score > best) {
+            int hidden = 0;
+            for (int gy = 0; gy < 10; ++gy) {
+                for (int gx = 0; gx < 10; ++gx) {
+                    const double px = probe.x - 90 + gx * 20, py = probe.y - 90 + gy * 20;
+                    bool under = false;
+                    for (const LayoutCard& c : file.cards)
+                        under = under || CardShape::Of(c).Contains(px, py);
+                    hidden += under ? 1 : 0;
+                }
+            }
+            const int score = hidden * 10 - std::abs(probe.x - kCentreX) / 20;
+            if (hidden >= 65 && score > best) {
                 best = score;
                 item.x = probe.x;
                 item.y = probe.y;

@@ -31,7 +31,10 @@ private:
     static void AddAccents(std::vector<LayoutSlot>& slots, int wanted);
     static void AddUnderCards(std::vector<LayoutSlot>& slots, int groups, int depth,
                               LayoutRandom& random);
-    static bool FitToArea(std::vector<LayoutSlot>& slots);
+    static bool Spread(std::vector<LayoutSlot>& slots, double areaW, double areaH);
+    static bool FitToArea(std::vector<LayoutSlot>& slots, bool spread);
+    // Cards that only just touch are pushed clear, so covering is never a matter of a pixel.
+    static bool SeparateTouchingCards(LevelFile& file);
     static bool ToCards(const std::vector<LayoutSlot>& slots, double scale, LevelFile& out);
     static void ChooseFaces(LevelFile& file, double faceDown, LayoutRandom& random);
     static bool PlaceTutorialCards(LevelFile& file, int chapter, int hand);

@@ -256,7 +256,7 @@ Slots Ring(int size) {
 
 Slots Arch(int size) {
     Slots s;
-    const int n = 7 + 2 * size;
+    const int n = 9 + 2 * size;
     const double rx = 380, ry = 330, cy = 200;
     for (int i = 0; i < n; ++i) {
         const double theta = kPi - kPi * i / (n - 1);
@@ -267,7 +267,7 @@ Slots Arch(int size) {
     const int inner = n - 2;
     for (int i = 0; i < inner; ++i) {
         const double theta = kPi - kPi * i / (inner - 1);
-        const double x = (rx - 92) * std::cos(theta), y = cy - (ry - 92) * std::sin(theta);
+        const double x = (rx - 84) * std::cos(theta), y = cy - (ry - 84) * std::sin(theta);
         if (x < -0.5) continue;
         Pair(s, x, y, (90 - theta * 180 / kPi) * 0.4, 1);
     }
@@ -378,17 +378,22 @@ Slots Terraces(int size) {
 
 Slots Butterfly(int size) {
     Slots s;
-    std::vector<double> angles = {45, 80, 115, 150};
-    if (size >= 1) angles.insert(angles.begin(), 18);
-    const double y0 = -10;
-    for (double a : angles) {
+    // Upper wings wide, lower wings small; cards lean with the wing, not along its rays.
+    std::vector<double> upper = {40, 72};
+    std::vector<double> lower = {128, 156};
+    if (size >= 1) upper.push_back(100);
+    const double y0 = -4;
+    for (double a : upper) {
         const double rad = a * kPi / 180;
-        const double inner = 150, outer = 262;
-        Pair(s, outer * std::sin(rad), y0 - outer * std::cos(rad), NormaliseTilt(a), 1);
-        Pair(s, inner * std::sin(rad), y0 - inner * std::cos(rad), NormaliseTilt(a), 2);
+        Pair(s, 285 * std::sin(rad), y0 - 235 * std::cos(rad), a * 0.45, 1);
+        Pair(s, 165 * std::sin(rad), y0 - 140 * std::cos(rad), a * 0.3, 2);
     }
-    const int body = 2 + size;
-    for (int i = 0; i < body; ++i) Add(s, 0, -110 + i * 200.0 / std::max(1, body - 1), 0, 3 + i);
+    for (double a : lower) {
+        const double rad = a * kPi / 180;
+        Pair(s, 200 * std::sin(rad), y0 - 190 * std::cos(rad), (a - 180) * 0.5, 1.5);
+    }
+    const int body = 3 + size;
+    for (int i = 0; i < body; ++i) Add(s, 0, -120 + i * 210.0 / (body - 1), 0, 3 + i);
     return s;
 }
 
