@@ -1,6 +1,7 @@
 #include "LayoutRules.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "CardShape.h"
 #include "LayoutRandom.h"
@@ -324,6 +325,11 @@ std::vector<std::string> LayoutRules::Check(const LevelFile& file, int chapter, 
         }
         if (cover[i].empty() && !c.faceUp) add(at + "free card laid face down");
         for (size_t k = i + 1; k < file.cards.size(); ++k) {
+            const LayoutCard& d = file.cards[k];
+            if (!c.IsSpecial() && !d.IsSpecial() && std::abs(c.x - d.x) < 12 &&
+                std::abs(c.y - d.y) < 12) {
+                add(at + "lies almost exactly under line " + std::to_string(d.line));
+            }
             if (CardShape::Borderline(c, file.cards[k])) {
                 add(at + "only touches line " + std::to_string(file.cards[k].line) +
                     ": covering unclear");

@@ -198,10 +198,10 @@ Slots Stairs(int size) {
     const int flights = table[size][0], steps = table[size][1];
     Slots s;
     for (int f = 0; f < flights; ++f) {
-        const double x0 = 70 + f * 118;
+        const double x0 = 90 + f * 165;
         for (int i = 0; i < steps; ++i) {
             // Each step lies on the one above it and leans outward.
-            Pair(s, x0 + i * 22, -190 + (3 - steps) * 10 + i * 42 + f * 18, 6, i);
+            Pair(s, x0 + i * 34, -200 + (3 - steps) * 12 + i * 44 + f * 20, 6, i);
         }
     }
     return s;
@@ -272,7 +272,7 @@ Slots Arch(int size) {
         Pair(s, x, y, (90 - theta * 180 / kPi) * 0.4, 1);
     }
     // The keystone and a little pile beneath the arch.
-    Add(s, 0, cy - ry - 2, 0, 2);
+    Add(s, 0, cy - ry + 42, 0, 2);
     for (int i = 0; i < 1 + size / 2; ++i) Pair(s, 52, 150 - i * 70, 0, 0.5 + i * 0.1);
     return s;
 }
