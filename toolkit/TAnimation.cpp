@@ -143,8 +143,10 @@ float TAnimation::GetRatioInvSine180() const {
 }
 
 int TAnimation::GetAnimFrame(int frames) const {
-    float r = GetRatio();
-    float value = Reverse ? r * frames : frames * (1 - r);
+    float len = Length[std::clamp(CurrentPhase, 0, MAX_PHASES - 1)];
+    if (len == 0) return 0;
+    float f = static_cast<float>(frames);
+    float value = Reverse ? Counter * f / len : (len - Counter) * f / len;
     return std::clamp(static_cast<int>(std::floor(value)), 0, std::max(0, frames - 1));
 }
 

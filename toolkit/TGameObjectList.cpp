@@ -1,5 +1,9 @@
 #include "toolkit/TGameObjectList.h"
 
+TGameObjectList::~TGameObjectList() {
+    for (auto& o : Items) o->GameObjects = nullptr;
+}
+
 std::shared_ptr<TGameObject> TGameObjectList::AddNew(float x, float y,
                                                      std::shared_ptr<TGameImage> image) {
     auto o = std::make_shared<TGameObject>();

@@ -60,8 +60,10 @@ bool TSprite::MidHandled() const {
 
 int TSprite::FrameFromCounter(float counter, int animLength, int framesTotal, int dir) {
     if (framesTotal < 1 || animLength == 0) return 0;
-    float r = counter / static_cast<float>(animLength);
-    float value = dir ? r * framesTotal : framesTotal * (1 - r);
+    // r x frames, or frames x (1 - r), with r = counter / length; multiplied out first so
+    // whole frames land exactly on their boundaries.
+    float len = static_cast<float>(animLength), frames = static_cast<float>(framesTotal);
+    float value = dir ? counter * frames / len : (len - counter) * frames / len;
     int f = static_cast<int>(std::floor(value));
     if (f < 0) f = 0;
     if (f > framesTotal - 1) f = framesTotal - 1;

@@ -1,3 +1,4 @@
+#include <cmath>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -213,4 +214,75 @@ TEST_F(BitmapFontDrawTest, ShadowPassDrawsBlackOffsetAndRestoresTheColour) {
     EXPECT_TRUE(dark);
     TextShadowX = TextShadowY = 2;
     TextShadowAlpha = 0.5f;
+}
+
+namespace {
+// Topmost lit row in a column band, -1 when none.
+int TopLit(const platform::Pixmap& shot, int left, int right) {
+    for (int y = 0; y < 768; ++y)
+        for (int x = left; x < right; ++x)
+            if (shot.At(x, y)[0] > 128 || shot.At(x, y)[1] > 128) return y;
+    return -1;
+}
+}  // namespace
+
+TEST_F(BitmapFontDrawTest, ColoursCycleGlyphByGlyph) {
+    std::vector<TColor> colours = {TColor(255, 0, 0), TColor(0, 255, 0)};
+    font->Draw("III", 300, 200, 0, 0, 0, 0, 0, 0, 0, colours);
+    auto [left, right] = LitColumns(190, 300);
+    platform::Pixmap shot = Game->Gfx->Grab();
+    auto brightest = [&](int x) {
+        const uint8_t* best = nullptr;
+        for (int y = 190; y < 300; ++y) {
+            const uint8_t* p = shot.At(x, y);
+            if (!best || p[0] + p[1] > best[0] + best[1]) best = p;
+        }
+        return best;
+    };
+    const uint8_t* first = brightest(left + 1);
+    const uint8_t* last = brightest(right - 1);
+    EXPECT_GT(first[0], 200);
+    EXPECT_LT(first[1], 60);
+    EXPECT_GT(last[0], 200);  // the third glyph is red again
+    double w = font->StringWidth("I");
+    const uint8_t* middle = brightest(left + 1 + static_cast<int>(w));
+    EXPECT_GT(middle[1], 200);
+    EXPECT_LT(middle[0], 60);
+}
+
+TEST_F(BitmapFontDrawTest, VerticalTextStacksTheGlyphs) {
+    // The lit rows of a one- and a two-glyph column: the second glyph starts one glyph
+    // height below the first.
+    auto span = [&](const std::string& text) {
+        Game->Gfx->Cls();
+        font->Draw(text, 300, 100, 0, 0, 0, 0, 0, 0, 1);
+        platform::Pixmap shot = Game->Gfx->Grab();
+        int top = TopLit(shot, 250, 400), bottom = -1;
+        for (int y = 767; y >= 0 && bottom < 0; --y)
+            for (int x = 250; x < 400; ++x)
+                if (shot.At(x, y)[0] > 128) {
+                    bottom = y;
+                    break;
+                }
+        return std::pair<int, int>{top, bottom};
+    };
+    auto one = span("I");
+    auto two = span("II");
+    EXPECT_EQ(two.first, one.first);
+    EXPECT_NEAR(two.second - one.second, font->height['I'], 1);
+    auto [left, right] = LitColumns(90, 400);
+    EXPECT_LT(right - left, font->width['I'] + 2);  // one column, not a row
+}
+
+TEST_F(BitmapFontDrawTest, ABendLowersTheMiddleOfTheString) {
+    const std::string text = "IIIIIIIII";
+    double w = font->StringWidth(text);
+    font->SetCurvature(static_cast<float>(w), 30);
+    font->Draw(text, 200, 200);
+    font->ClearCurvature();
+    platform::Pixmap shot = Game->Gfx->Grab();
+    double adv = font->StringWidth("I");
+    int firstTop = TopLit(shot, 200, 200 + static_cast<int>(adv));
+    int middleTop = TopLit(shot, 200 + static_cast<int>(4 * adv), 200 + static_cast<int>(5 * adv));
+    EXPECT_NEAR(middleTop - firstTop, 30 - 30 * std::sin(adv / 2 / w * 3.14159265), 3);
 }

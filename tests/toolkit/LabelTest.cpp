@@ -1,5 +1,7 @@
+#include <algorithm>
 #include <sstream>
 
+#include "platform/PathResolver.h"
 #include "tests/toolkit/ToolkitFixture.h"
 #include "toolkit/TLabel.h"
 #include "toolkit/TScrollingText.h"
@@ -134,4 +136,43 @@ TEST_F(LabelTest, ScrollerWrapsToItsFirstLineAndFadesAtTheEdges) {
         float y, alpha;
     } cases[] = {{95, 0}, {100, 0}, {105, 0.5f}, {120, 1}, {135, 0.5f}, {140, 0}, {150, 0}};
     for (const Case& c : cases) EXPECT_FLOAT_EQ(s->LineAlpha(c.y), c.alpha) << c.y;
+}
+
+TEST_F(LabelTest, AlignedLabelsLandWhereAsked) {
+    OpenGraphics();
+    auto font = TBitmapFont::Create(platform::PathResolver::Resolve(
+        std::string(ROSEWICK_BUILD_DIR) + "/Data/fonts/LargeWhite"));
+    auto lit = [](int& left, int& right, int& top, int& bottom) {
+        platform::Pixmap shot = Game->Gfx->Grab();
+        left = top = 10000;
+        right = bottom = -1;
+        for (int y = 0; y < 768; ++y)
+            for (int x = 0; x < 1024; ++x)
+                if (shot.At(x, y)[0] > 128) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                    top = std::min(top, y);
+                    bottom = std::max(bottom, y);
+                }
+    };
+    auto right = TLabel::CreateSpecial("HELLO", 600, 300, 2, 0, 0, font);
+    right->Draw(0, 0, 1);
+    int l, r, t, b;
+    lit(l, r, t, b);
+    EXPECT_NEAR(r, 600, 8);
+    EXPECT_NEAR(t, 300, 3);  // capitals sit on the label's y
+
+    Game->Gfx->Cls();
+    auto centred = TLabel::CreateSpecial("HELLO", 512, 400, 1, 0, 1, font);
+    centred->Draw(0, 0, 1);
+    lit(l, r, t, b);
+    EXPECT_NEAR((l + r) / 2.0, 512, 6);
+    EXPECT_NEAR((t + b) / 2.0, 400, 6);
+
+    Game->Gfx->Cls();
+    auto wrapped = TLabel::CreateSpecial("HELLO HELLO", 512, 200, 1, 150, 0, font);
+    ASSERT_EQ(wrapped->TotalLines, 2);
+    wrapped->Draw(0, 0, 1);
+    lit(l, r, t, b);
+    EXPECT_NEAR(b - t, wrapped->LineGap + font->StringHeight("HELLO") - 1, 8);
 }

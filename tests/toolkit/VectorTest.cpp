@@ -69,6 +69,7 @@ TEST(VectorTest, ShadowBecomesTheTextShadow) {
     EXPECT_FLOAT_EQ(TextShadowX, 4);
     EXPECT_FLOAT_EQ(TextShadowY, 5);
     EXPECT_FLOAT_EQ(TextShadowAlpha, 0.3f);
+    TShadow(2, 2, 0.5f).ApplyToText();
     TShadow d;
     EXPECT_FLOAT_EQ(d.X, 1);
     EXPECT_FLOAT_EQ(d.Alpha, 0.5f);

@@ -1,0 +1,29 @@
+#pragma once
+#include <memory>
+#include <string>
+
+#include "toolkit/TDialogOK.h"
+#include "toolkit/TDialogTextInput.h"
+#include "toolkit/TDialogYesNo.h"
+
+// The game's dialogs, each built, started and returned; the owning screen manages and draws
+// it until its CloseResult is set. Texts are game-text keys unless said otherwise.
+
+// A message with the caller's header and body (already texts, not keys).
+std::shared_ptr<TDialogOK> CreateMessageDialog(const std::string& header, const std::string& body,
+                                               const std::string& activateSound = "OKDialog");
+std::shared_ptr<TDialogOK> CreateErrorDialog(const std::string& message);
+std::shared_ptr<TDialogYesNo> CreateConfirmDialog(const std::string& question);
+std::shared_ptr<TDialogYesNo> CreateExitDialog();
+// A character speaking: header and body as texts, with an optional picture image-bank name.
+std::shared_ptr<TDialogOK> CreateCharacterDialog(const std::string& header, const std::string& body,
+                                                 const std::string& picture = "");
+// Yes = normal, No = hard.
+std::shared_ptr<TDialogYesNo> CreateChooseDifficultyDialog();
+std::shared_ptr<TDialogTextInput> CreateEnterNameDialog(const std::string& initialName);
+std::shared_ptr<TDialogOK> CreateShopDialog(const std::string& header, const std::string& body);
+std::shared_ptr<TDialogYesNo> CreateTryPlainCardsDialog();
+std::shared_ptr<TDialogYesNo> CreateResumeChapterDialog(int chapter);
+
+// The characters a player name may not hold besides the file-name-unsafe ones.
+extern const char* const PLAYER_NAME_BANNED_CHARS;
