@@ -2,7 +2,6 @@
 #include "framework/TGame.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "framework/AssetBanks.h"
 #include "framework/Globals.h"
@@ -18,6 +17,13 @@ bool IsSilence(const std::string& file) {
 
 int ClampVolume(int v) {
     return std::clamp(v, 0, 100);
+}
+
+// (L - counter) / L for a fade of ms; a fade too short to last a tick is complete.
+float FadeShare(const TGame& game, float ms, float counter) {
+    float length = game.CalcAnimLength(static_cast<int>(ms));
+    if (length <= 0) return 1.0f;
+    return (length - counter) / length;
 }
 
 }  // namespace
@@ -242,17 +248,6 @@ int TGame::GetMusicVolume() const {
     if (CustomMusicVolume == 0) return MusicVolume;
     return MusicVolume * CustomMusicVolume / 100;
 }
-
-namespace {
-
-// (L - counter) / L for a fade of ms; a fade too short to last a tick is complete.
-float FadeShare(const TGame& game, float ms, float counter) {
-    float length = game.CalcAnimLength(static_cast<int>(ms));
-    if (length <= 0) return 1.0f;
-    return (length - counter) / length;
-}
-
-}  // namespace
 
 float TGame::MusicFadeInCalc() const {
     return FadeShare(*this, MusicFadeIn, MusicFadeInCounter);

@@ -17,6 +17,7 @@
 #include "platform/Clock.h"
 #include "platform/PathResolver.h"
 #include "platform/SystemInfo.h"
+#include "toolkit/ToolkitSound.h"
 
 namespace {
 
@@ -71,6 +72,11 @@ bool TProgram::Startup() {
     GameChannel = Game->Channels->GetChannel();
     if (GameChannel) GameChannel->Reserved = 1;
     Game->SetEscapeSound("buttonclick");
+    // The toolkit names its sounds; they play from the sound bank through the pool.
+    ToolkitSoundPlayer = [](const std::string& name, float volume) {
+        auto sound = SoundBank.Find(name);
+        if (sound && Game && Game->Channels) Game->Channels->PlayGameSound(*sound, nullptr, volume);
+    };
     uint64_t seed = StartSeed();
     RulesRandom.Seed(seed);
     EffectsRandom.Seed(seed ^ 0x5DEECE66Dull);

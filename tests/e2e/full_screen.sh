@@ -10,7 +10,7 @@ touch "$SHARED/GoodExit.dat"  # the previous run ended cleanly
 
 start_game
 wait_window
-wait_output "Screen started: demo" 20
+continue_past_loading
 sleep 1
 screenshot "$WORK/full.png"
 # Virtual width 1364 with the area from 171 to 1193: window pixels 240.5 to 1677.6.

@@ -92,6 +92,20 @@ click() { xdotool mousemove --window "$WID" "$1" "$2" click 1; }
 # Keys go through the X test extension to the focused window: events sent straight to a
 # window carry no modifier state, so Alt+Enter would arrive as a bare Enter.
 key() { xdotool windowfocus --sync "$WID" 2>/dev/null || true; xdotool key "$@"; }
+# continue_past_loading: the loading screen waits for a click once everything is loaded. One
+# click, then the fade has time to reach the first screen before another.
+continue_past_loading() {
+  wait_output "Loading finished" 60
+  for _ in $(seq 1 10); do
+    wait_window  # full screen may have replaced the first window
+    click 300 300
+    for _ in $(seq 1 10); do
+      grep -qF "Screen started: demo" "$WORK/game.out" && return 0
+      sleep 0.1
+    done
+  done
+  fail "the loading screen did not continue on a click"
+}
 screenshot() { import -window root "$1"; }
 
 # pixel FILE X Y: "r,g,b" of one pixel of a PNG.

@@ -10,7 +10,7 @@ cd "$WORK/elsewhere"
 
 start_game
 wait_window
-wait_output "Screen started: demo" 20
+continue_past_loading
 sleep 0.8  # past the fade-in
 ini="$SHARED/rosewick.ini"
 [ -f "$ini" ] || fail "no settings file in the shared folder"
@@ -24,7 +24,7 @@ wait_exit 10
 sed -i 's/^MUSIC VOLUME=.*/MUSIC VOLUME=5/; s/^PROFILE NAME=.*/PROFILE NAME=Clara/' "$ini"
 start_game
 wait_window
-wait_output "Screen started: demo" 20
+continue_past_loading
 sleep 0.8  # past the fade-in
 grep -qx "MUSIC VOLUME=5" "$ini" || fail "a clean start changed the settings"
 # Killed after a display change: the marker is what a toggle leaves behind.
@@ -35,7 +35,7 @@ rm -f "$SHARED/GoodExit.dat"
 
 start_game
 wait_window
-wait_output "Screen started: demo" 20
+continue_past_loading
 sleep 0.8  # past the fade-in
 grep -qF "Starting in Windowed mode due to incorrect shutdown." "$WORK/game.out" ||
   fail "no windowed-start message"

@@ -136,3 +136,39 @@ TEST_F(SoundBankTest, TheEscapeSoundPlaysOnItsOwnChannel) {
     Game->EscapeSoundPlay();
     EXPECT_TRUE(Game->EscapeChannel->Playing());
 }
+
+TEST_F(SoundBankTest, PlainSamplesPlayOnTheirChannelOrOnAFreshOne) {
+    WriteWav("sound/a.wav", 2.0);
+    WriteWav("sound/b.wav", 2.0);
+    auto a = TGameSound::Create(Game->SoundPath + "a.wav");
+    auto b = TGameSound::Create(Game->SoundPath + "b.wav");
+    Game->SoundVolume = 50;
+    auto channel = std::make_shared<platform::Channel>();
+    auto same = channel;
+    Game->SoundPlaySameChannel(channel, a->sound);
+    Game->SoundPlaySameChannel(channel, b->sound);
+    EXPECT_EQ(channel, same);
+    EXPECT_EQ(channel->Current(), b->sound) << "the new sample replaces the old";
+    EXPECT_FLOAT_EQ(channel->Volume(), 0.5f);
+
+    Game->SoundPlayReturnChannel(channel, a->sound, 1.5f);
+    EXPECT_NE(channel, same) << "a fresh channel is written back";
+    EXPECT_EQ(channel->Current(), a->sound);
+    EXPECT_FLOAT_EQ(channel->Rate(), 1.5f);
+    EXPECT_TRUE(same->Playing()) << "the old channel plays on";
+}
+
+TEST_F(SoundBankTest, StopChannelsSilencesMusicAndSpeechOnFreshChannels) {
+    WriteWav("sound/line.wav", 2.0);
+    auto line = TGameSound::Create(Game->SoundPath + "line.wav");
+    Game->MusicSet(Drone(), "drone", 1);
+    Game->MusicPlay(0, 0, 0);
+    Game->SpeechPlay(*line, 1);
+    auto music = Game->MusicChannel, speech = Game->SpeechChannel;
+    ASSERT_TRUE(music->Playing() && speech->Playing());
+    Game->StopChannels();
+    EXPECT_FALSE(music->Playing());
+    EXPECT_FALSE(speech->Playing());
+    EXPECT_NE(Game->MusicChannel, music);
+    EXPECT_NE(Game->SpeechChannel, speech);
+}
