@@ -81,7 +81,12 @@ void AppendErrorLog(const std::string& text) {
 
 std::string CrashReportText(const std::string& text) {
     if (StartupStep == 0) return text;
-    return "(" + std::to_string(StartupStep) + ") " + text;
+    // Appended piece by piece: GCC 12 flags the chained operator+ form as overlapping at -O2.
+    std::string report = "(";
+    report += std::to_string(StartupStep);
+    report += ") ";
+    report += text;
+    return report;
 }
 
 void DrawMessagePanel(const std::string& text, int width, int height) {

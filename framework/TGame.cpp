@@ -169,6 +169,9 @@ void TGame::DoPeekEvent() {
                 break;
             case T::KeyDown:
                 if (e.code > 0 && e.code < platform::keys::COUNT) {
+                    // Alt+Enter counts as pressed together even when Alt is already up again
+                    // by the time the keys are read.
+                    if (e.code == platform::keys::ENTER && AltDown()) FullScreenChordHit = 1;
                     KeyDownStates[e.code] = 1;
                     KeyHitCounts[e.code] += 1;
                 }
@@ -306,7 +309,10 @@ int TGame::ReadKeys() {
         }
     }
 
-    if ((AltDown() && KeyHit(ENTER)) || (SystemKeyDown() && ShiftDown() && KeyHit(KEY_A + 5))) {
+    const bool chord = FullScreenChordHit || (AltDown() && KeyHitCounts[ENTER]);
+    FullScreenChordHit = 0;
+    if (chord) KeyHit(ENTER);
+    if (chord || (SystemKeyDown() && ShiftDown() && KeyHit(KEY_A + 5))) {
         ToggleFullScreen();
         FlushKeysAndMouse();
     }
@@ -574,6 +580,7 @@ void TGame::SetFlipSync() {
 
 void TGame::FlushKeysAndMouse() {
     FlushKeyboard();
+    FullScreenChordHit = 0;
     Mouse.ClearButtons();
 }
 

@@ -135,6 +135,8 @@ public:
     std::shared_ptr<platform::Image> SpritePaused;
     int FirstTime = 1;
     int InstantExit = 0;
+    // Set when Enter went down while Alt was held, until the keys are read.
+    int FullScreenChordHit = 0;
     int Fade = 1;
     int NoFade = 0;
     int NoDraw = 0;

@@ -222,3 +222,24 @@ TEST_F(DisplayTest, APressWithoutMotionStillPlacesThePointer) {
     EXPECT_EQ(Game->Mouse.x, 300);
     EXPECT_EQ(Game->Mouse.y, 200);
 }
+
+TEST_F(DisplayTest, AltEnterTogglesEvenWhenAltIsUpBeforeTheKeysAreRead) {
+    using T = platform::Event::Type;
+    using namespace platform::keys;
+    Game->GraphicsCreate(0);
+    ProbeScreen screen("screen");
+    screen.PreStart();
+    // A quick chord: all four events arrive within one tick.
+    for (auto [type, code] : {std::pair{T::KeyDown, LALT}, std::pair{T::KeyDown, ENTER},
+                              std::pair{T::KeyUp, ENTER}, std::pair{T::KeyUp, LALT}})
+        TEventSource::Inject({type, code, 0, 0});
+    Game->LogicWrapper();
+    EXPECT_TRUE(std::filesystem::exists(dir.Path() / "inichanged.dat")) << "no display change";
+    EXPECT_TRUE(Game->FullScreen || Game->ForceWindowedMode);
+
+    // Enter alone does nothing.
+    std::filesystem::remove(dir.Path() / "inichanged.dat");
+    Key(ENTER);
+    Game->LogicWrapper();
+    EXPECT_FALSE(std::filesystem::exists(dir.Path() / "inichanged.dat"));
+}
