@@ -19,6 +19,8 @@ std::shared_ptr<TGameImage> Background(const std::string& file) {
 struct CaptionColours {
     TColor normal, hover, pressed;
 };
+constexpr int MENU_BOTTOM_MARGIN = 45;
+
 const CaptionColours DARK{{62, 16, 0}, {82, 36, 20}, {42, 0, 0}};
 
 // The parts every dialog shares: wrap, header, body style.
@@ -59,6 +61,13 @@ void Finish(TDialog& d, const std::string& activateSound, const std::string& sli
     d.SlideOutSound = "SlideOut";
     d.SetTransitions(200, 200, 0.5f, 0, 5, 1, 1);
     d.Start();
+    // The pictures leave a frame of about 45 pixels: the buttons sit on it, clear of the body.
+    if (d.Menu && !d.Menu->Buttons.empty()) {
+        float bottom = d.Menu->CalcTop() + d.Menu->CalcHeight();
+        d.Menu->SetY(d.Menu->CalcTop() + (d.y + d.h - MENU_BOTTOM_MARGIN) - bottom);
+        d.MenuOX = static_cast<int>(d.Menu->CalcLeft());
+        d.MenuOY = static_cast<int>(d.Menu->CalcTop());
+    }
     // Building the dialog took real time the logic must not catch up on.
     if (Game) Game->FixedRateLogic.Init();
 }
@@ -145,6 +154,9 @@ std::shared_ptr<TDialogTextInput> CreateEnterNameDialog(const std::string& initi
                                       Background("Dialogs/EnterYourNameDialog.png"), initialName,
                                       10, FindGameFont("GUIFont"));
     Dress(*d, ToolkitText("Enter Your Name"));
+    // The greeting goes up to leave the field room above the buttons.
+    d->CaptionOffsetY = -15;
+    d->Gap = 15;
     d->MenuCreate();
     DressButtons(*d->Menu, {{"OK", "Button OK"}, {"Cancel", "Button Cancel"}});
     d->TextInput.MakeCharsFileNameSafe();

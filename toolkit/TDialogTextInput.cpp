@@ -53,12 +53,10 @@ void TDialogTextInput::CalcSize() {
 void TDialogTextInput::SetLabelsXY() {
     TDialog::SetLabelsXY();
     float fieldY = Caption ? Caption->Y + Caption->CalcHeight() + Gap : static_cast<float>(y);
-    int fieldW = TextInput.BitmapFont
-                     ? static_cast<int>(TextInput.BitmapFont->StringWidth(
-                           std::string(static_cast<size_t>(std::max(1, TextInput.MaxLength)), 'W')))
-                     : TextInput.MaxLength * 8;
-    TextInput.X = TextOX ? TextOX : x + (w - fieldW) / 2;
-    TextInput.Y = TextOY ? TextOY : static_cast<int>(fieldY) + TextYOffset;
+    FieldWidth = std::max(100, w - 2 * Border);
+    FieldLeft = x + (w - FieldWidth) / 2;
+    TextInput.X = TextOX ? TextOX : FieldLeft + TextBorder;
+    TextInput.Y = TextOY ? TextOY : static_cast<int>(fieldY) + BoxBorderV + TextYOffset;
 }
 
 void TDialogTextInput::MenuPosition() {
@@ -142,12 +140,10 @@ void TDialogTextInput::Draw() {
     if (!Active || !Game || !Game->Gfx) return;
     auto& g = *Game->Gfx;
     if (DrawBox) {
-        int fieldW = TextInput.GetWidth("") + 2 * BoxBorderH + 20;
         int fieldH = TextInput.BitmapFont ? TextInput.BitmapFont->GetLineGap() : 12;
         BoxColor.Apply();
-        g.DrawRect(TextInput.X - BoxBorderH + OffsetX, TextInput.Y - BoxBorderV + OffsetY,
-                   static_cast<float>(std::max(fieldW, w - 2 * Border - 2 * TextBorder)),
-                   static_cast<float>(fieldH + 2 * BoxBorderV));
+        g.DrawRect(FieldLeft + OffsetX, TextInput.Y - BoxBorderV + OffsetY,
+                   static_cast<float>(FieldWidth), static_cast<float>(fieldH + 2 * BoxBorderV));
         g.SetColor(255, 255, 255);
         g.SetAlpha(1);
     }

@@ -54,4 +54,8 @@ public:
     int Manage() override;
     void Draw() override;
     void Kill() override;
+
+protected:
+    // The box the field is drawn in, set with the labels.
+    int FieldLeft = 0, FieldWidth = 0;
 };

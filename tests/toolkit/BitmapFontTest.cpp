@@ -147,6 +147,7 @@ class BitmapFontDrawTest : public ToolkitTest {
 protected:
     void SetUp() override {
         ToolkitTest::SetUp();
+        ASSERT_TRUE(ShippedFontsPresent()) << "the generated data folder is missing";
         OpenGraphics();
         font = TBitmapFont::Create(ShippedFont("LargeWhite"));
         ASSERT_TRUE(font->Image);

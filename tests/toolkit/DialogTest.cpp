@@ -35,6 +35,8 @@ protected:
         return d;
     }
     void UseShippedData() {
+        ASSERT_TRUE(ShippedFontsPresent()) << "the generated data folder is missing";
+        ASSERT_TRUE(platform::PathResolver::Exists(ShippedData("menus/OK.png")));
         std::string data =
             platform::PathResolver::Resolve(std::string(ROSEWICK_BUILD_DIR) + "/Data");
         Game->SetImagePath(data + "/graphics");
@@ -148,6 +150,7 @@ TEST_F(DialogTest, NothingIsClickedWhileSlidingIn) {
 
 TEST_F(DialogTest, TheGamesConfirmDialogSlidesInAndAnswersY) {
     UseShippedData();
+    if (HasFatalFailure()) return;
     OpenGraphics();
     ToolkitTextLookup = [](const std::string& key) { return "<" + key + ">"; };
     auto d = CreateConfirmDialog("Really leave the ball?");
@@ -169,6 +172,7 @@ TEST_F(DialogTest, TheGamesConfirmDialogSlidesInAndAnswersY) {
 
 TEST_F(DialogTest, TheNameDialogRefusesBannedCharactersAndReportsErrors) {
     UseShippedData();
+    if (HasFatalFailure()) return;
     auto d = CreateEnterNameDialog("");
     for (int i = 0; i < 40; ++i) d->Manage();
     ASSERT_EQ(d->Transitioning, 0);

@@ -139,6 +139,7 @@ TEST_F(LabelTest, ScrollerWrapsToItsFirstLineAndFadesAtTheEdges) {
 }
 
 TEST_F(LabelTest, AlignedLabelsLandWhereAsked) {
+    ASSERT_TRUE(ShippedFontsPresent()) << "the generated data folder is missing";
     OpenGraphics();
     auto font = TBitmapFont::Create(platform::PathResolver::Resolve(
         std::string(ROSEWICK_BUILD_DIR) + "/Data/fonts/LargeWhite"));

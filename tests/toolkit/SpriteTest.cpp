@@ -353,3 +353,35 @@ TEST_F(SpriteTest, GameObjectsLeavingTheScreenLeaveTheirList) {
     list.Kill();
     EXPECT_TRUE(list.Empty());
 }
+
+TEST_F(SpriteTest, RoundedAndScrolledDrawingLandOnTheirPixels) {
+    OpenGraphics();
+    TSprite s;
+    s.SetImage(SolidImage(10, 10));
+    s.SetPosition(100.6f, 100.4f);
+    s.RoundCoords = 1;
+    s.Draw();
+    EXPECT_EQ(PixelAt(100, 100).r, 0);
+    EXPECT_EQ(PixelAt(101, 100).r, 255);
+    EXPECT_EQ(PixelAt(110, 109).r, 255);
+    EXPECT_EQ(PixelAt(111, 109).r, 0);
+
+    Game->Gfx->Cls();
+    Game->ScrollX = 50;
+    Game->ScrollY = 20;
+    s.SetPosition(300, 300);
+    s.DrawWithOffset();
+    EXPECT_EQ(PixelAt(255, 285).r, 255);
+    EXPECT_EQ(PixelAt(305, 305).r, 0);
+}
+
+TEST_F(SpriteTest, GlowAddsLightInItsStrength) {
+    OpenGraphics();
+    TSprite s;
+    s.SetImage(SolidImage(10, 10, 100, 100, 100));
+    s.SetPosition(200, 200);
+    s.SetGlow(1, 0.5f, 0, 0, 1);
+    s.Draw();
+    // 100 plus the picture lit at half strength: 100 + 100 x 0.5.
+    EXPECT_NEAR(PixelAt(205, 205).r, 150, 2);
+}

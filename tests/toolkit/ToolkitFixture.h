@@ -11,6 +11,7 @@
 #include "framework/TEventSource.h"
 #include "framework/TGame.h"
 #include "framework/TGameImage.h"
+#include "platform/PathResolver.h"
 #include "platform/Pixmap.h"
 #include "tests/TestSupport.h"
 
@@ -68,6 +69,16 @@ protected:
             }
         std::shared_ptr<platform::Image> image = platform::Image::FromPixmap(pm, 0);
         return TGameImage::CreateFromImage(image, "solid", mid);
+    }
+
+    // A file of the generated data folder beside the test programs (path from "Data/").
+    static std::string ShippedData(const std::string& path) {
+        return platform::PathResolver::Resolve(std::string(ROSEWICK_BUILD_DIR) + "/Data/" + path);
+    }
+    // The generated fonts are there (a missing one would stop on a message panel).
+    static bool ShippedFontsPresent() {
+        return platform::PathResolver::Exists(ShippedData("fonts/LargeWhite.fnt")) &&
+               platform::PathResolver::Exists(ShippedData("fonts/LargeWhite.png"));
     }
 
     struct Rgb {
