@@ -4,6 +4,7 @@
 
 #include "framework/Globals.h"
 #include "framework/TGame.h"
+#include "toolkit/GameFonts.h"
 
 namespace {
 
@@ -57,10 +58,16 @@ TClickToContinue::TClickToContinue(std::shared_ptr<TGameImage> up,
       downImage(std::move(down)),
       clickSound(std::move(click)),
       overSound(std::move(mouseOver)),
-      lines(Wrap(caption, WRAP_WIDTH / (CAPTION_SCALE * FONT_FACTOR))) {}
+      lines(Wrap(caption, WRAP_WIDTH / (CAPTION_SCALE * FONT_FACTOR))) {
+    if (auto font = FindGameFont("Button")) {
+        label = TLabel::CreateSpecial(caption, 0, 0, 1, WRAP_WIDTH, 1, font);
+        label->Scale = CAPTION_SCALE;
+        lines = label->TextArray;
+    }
+}
 
 float TClickToContinue::CaptionScale() const {
-    return CAPTION_SCALE * FONT_FACTOR *
+    return CAPTION_SCALE * (label ? 1.0f : FONT_FACTOR) *
            (1.0f + PULSE_DEPTH * std::sin(ticks / PULSE_TICKS * 2.0f * 3.14159265f));
 }
 
@@ -115,6 +122,12 @@ void TClickToContinue::Draw(int offsetX, int offsetY) {
     gfx.SetBlend(platform::BlendMode::Alpha);
     if (image) image->Draw(cx, cy);
     float scale = CaptionScale();
+    if (label) {
+        label->Scale = scale;
+        label->Draw(cx, cy, 0);
+        gfx.ResetState();
+        return;
+    }
     float lineHeight = platform::Graphics::TextHeight("Ag") * scale;
     float top = cy - lineHeight * static_cast<float>(lines.size()) / 2.0f;
     gfx.SetScale(scale, scale);

@@ -7,10 +7,11 @@
 #include "framework/TGameImage.h"
 #include "framework/TGameSound.h"
 #include "framework/TWidget.h"
+#include "toolkit/TLabel.h"
 
-// The loading screen's click-to-continue button until the toolkit's buttons and fonts take
-// over: three pictures (up, mouse over, pressed), a sound for the pointer arriving and one for
-// the click, and a gently pulsing caption in the drawing layer's own font.
+// The loading screen's click-to-continue button: three pictures (up, mouse over, pressed), a
+// sound for the pointer arriving and one for the click, and a gently pulsing caption in the
+// "Button" font (the drawing layer's own font when the game fonts are not loaded).
 class TClickToContinue : public TWidget {
 public:
     static constexpr int WRAP_WIDTH = 314;
@@ -34,7 +35,10 @@ public:
     bool Pressed() const { return pressed; }
     // The caption broken into lines that fit WRAP_WIDTH when drawn.
     const std::vector<std::string>& CaptionLines() const { return lines; }
-    // The caption's scale now (it pulses around CAPTION_SCALE x FONT_FACTOR).
+    // True when the caption is drawn in the game's own font.
+    bool UsesGameFont() const { return label != nullptr; }
+    // The caption's scale now (it pulses around CAPTION_SCALE, times FONT_FACTOR in the
+    // drawing layer's font).
     float CaptionScale() const;
 
 private:
@@ -45,6 +49,7 @@ private:
     std::shared_ptr<TGameImage> upImage, overImage, downImage;
     std::shared_ptr<TGameSound> clickSound, overSound;
     std::vector<std::string> lines;
+    std::shared_ptr<TLabel> label;  // the caption in the game's font, when there is one
     bool over = false;
     bool pressed = false;
     float ticks = 0;

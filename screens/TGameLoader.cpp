@@ -10,6 +10,7 @@
 #include "framework/TSoundBank.h"
 #include "framework/TTrimDataMap.h"
 #include "screens/TClickToContinue.h"
+#include "toolkit/GameFonts.h"
 
 namespace {
 
@@ -186,10 +187,7 @@ const std::vector<std::string>& TGameLoader::ParticleGenerators() {
 }
 
 const std::vector<std::string>& TGameLoader::FontNames() {
-    static const std::vector<std::string> names = {"Button",       "LargeWhite",   "GUIFont",
-                                                   "GUIFontSmall", "LevelEndFont", "NumericFont",
-                                                   "Header",       "storyfont"};
-    return names;
+    return GAME_FONT_NAMES;
 }
 
 void TGameLoader::Missing(const std::string& what) {
@@ -229,7 +227,7 @@ void TGameLoader::Run() {
     if (LoadFonts) {
         LoadFonts(FontNames());
     } else {
-        Missing("fonts");
+        LoadGameFonts();
     }
     Step();
 

@@ -25,6 +25,7 @@ public:
     std::function<void()> RunSplashSequence;
     std::function<void()> LoadStoryTexts;
     std::function<void(const std::vector<std::string>& names)> LoadParticleList;
+    // Replaces the game fonts' own loading (tests watch the order through it).
     std::function<void(const std::vector<std::string>& names)> LoadFonts;
     std::function<void()> TitleScreenLoad;
     // Builds the button from its three pictures, its two sounds and the caption.

@@ -10,6 +10,7 @@
 #include "framework/Messages.h"
 #include "framework/TFatalExit.h"
 #include "framework/TGame.h"
+#include "framework/TGameText.h"
 #include "framework/TImageBank.h"
 #include "framework/TLoadingScreen.h"
 #include "framework/TRandom.h"
@@ -18,6 +19,7 @@
 #include "platform/PathResolver.h"
 #include "platform/SystemInfo.h"
 #include "toolkit/ToolkitSound.h"
+#include "toolkit/ToolkitText.h"
 
 namespace {
 
@@ -77,6 +79,8 @@ bool TProgram::Startup() {
         auto sound = SoundBank.Find(name);
         if (sound && Game && Game->Channels) Game->Channels->PlayGameSound(*sound, nullptr, volume);
     };
+    // Its player-visible texts come from the game text.
+    ToolkitTextLookup = [](const std::string& key) { return GameText.FindString(key); };
     uint64_t seed = StartSeed();
     RulesRandom.Seed(seed);
     EffectsRandom.Seed(seed ^ 0x5DEECE66Dull);

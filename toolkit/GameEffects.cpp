@@ -8,6 +8,7 @@
 #include "framework/TImageBank.h"
 #include "framework/TRandom.h"
 #include "toolkit/Ticks.h"
+#include "toolkit/ToolkitSound.h"
 
 namespace {
 
@@ -128,10 +129,13 @@ void EffectEndOfCombo(TParticleList& list, float x, float y) {
 }
 
 void EffectFiveTimesMultiplier(TParticleList& list, float x, float y) {
-    auto badge = Spawn(list, "FiveXMultiplier", x, y, 0, 0);
-    PopIn(*badge, 0.2f, 200, 600, 400);
+    // "fivexmultiplier" and "shortpearl" are the effect's sounds; its pictures are pearls.
+    PlayToolkitSound("fivexmultiplier");
+    PlayToolkitSound("shortpearl", 0.8f);
+    auto flash = Spawn(list, "MagicHighlight", x, y, 600, 450, 1);
+    Grow(*flash, 0.6f, 0.012f);
     Burst(list, "pearl", x, y, 10, 3.5f, 700);
-    Burst(list, "shortpearl", x, y, 10, 2.0f, 500);
+    Burst(list, "pearl", x, y, 10, 2.0f, 500);
 }
 
 void EffectCupid(TParticleList& list, float targetX, float targetY) {
@@ -181,7 +185,8 @@ void EffectRegalCard(TParticleList& list, float x, float y) {
 void EffectBow(TParticleList& list, float x, float y) {
     auto bow = Spawn(list, "bow", x, y, 800, 500);
     bow->dy = -0.8f;
-    Burst(list, "magicreleased", x, y, 8, 2.5f, 600);
+    PlayToolkitSound("magicreleased");
+    Burst(list, "sparklegold", x, y, 8, 2.5f, 600);
 }
 
 void EffectStoryItemRevealed(TParticleList& list, std::shared_ptr<TGameImage> largeItem, float x,
@@ -204,7 +209,8 @@ void EffectHandEndStars(TParticleList& list, int stars, float x, float y) {
     static const char* const medals[] = {nullptr, "BronzeStarMedium", "SilverStarMedium",
                                          "GoldStarMedium"};
     static const char* const words[] = {"NoStars", "Good", "Great", "Perfect"};
-    static const char* const captions[] = {"LevelEnd_0Stars", "LevelEnd_1Star", "LevelEnd_2Stars",
+    // The fanfare for each number of stars.
+    static const char* const fanfares[] = {"LevelEnd_0Stars", "LevelEnd_1Star", "LevelEnd_2Stars",
                                            "LevelEnd_3Stars"};
     if (stars < 0) stars = 0;
     if (stars > 3) stars = 3;
@@ -221,18 +227,17 @@ void EffectHandEndStars(TParticleList& list, int stars, float x, float y) {
     auto word = Spawn(list, words[stars], x, y, 0, 0);
     PopIn(*word, 0.4f, 250, 1200, 400);
     word->SetDelay(200.0f * stars);
-    auto caption = Spawn(list, captions[stars], x, y + 80, 0, 0);
-    PopIn(*caption, 0.9f, 150, 1200, 400);
-    caption->SetDelay(200.0f * stars + 200);
+    PlayToolkitSound(fanfares[stars]);
 }
 
 void EffectHandStart(TParticleList& list, float x, float y) {
-    auto text = Spawn(list, "LevelStart", x, y, 0, 0);
-    PopIn(*text, 0.8f, 200, 900, 400);
+    // The status text itself is the play screen's; the effect is its chime and a ring.
+    PlayToolkitSound("LevelStart");
+    Ring(list, "ParticleRingWhite", x, y, 0);
 }
 
 void EffectStake(TParticleList& list, float x, float y) {
     Ring(list, "ParticleRingPink", x, y, 0);
-    auto stake = Spawn(list, "stake", x, y - 60, 700, 300);
-    stake->dy = 1.5f;
+    PlayToolkitSound("Stake");
+    Burst(list, "sparkle", x, y, 6, 2.0f, 500);
 }

@@ -29,7 +29,7 @@ std::shared_ptr<TParticle> EffectGoldCoin(TParticleList& list, std::shared_ptr<T
                                           TParticle::Callback onPhaseEnd = nullptr);
 // The combo animation ends: a highlight flash and pearls bursting outward.
 void EffectEndOfCombo(TParticleList& list, float x, float y);
-// The multiplier reaches 5: the "FiveXMultiplier" badge grows in, with long and short pearls.
+// The multiplier reaches 5: its chime, a highlight and long and short bursts of pearls.
 void EffectFiveTimesMultiplier(TParticleList& list, float x, float y);
 // The cupid powerup fires: a crosshair closes on the target and an arrow flies up into it.
 void EffectCupid(TParticleList& list, float targetX, float targetY);
@@ -43,7 +43,7 @@ void EffectLockUnlocked(TParticleList& list, float x, float y, float tilt);
 void EffectLockCountersReduced(TParticleList& list, float x, float y);
 // A lock counter removed from a regal card: the regal face flares and fades.
 void EffectRegalCard(TParticleList& list, float x, float y);
-// A card played with the bow: the bow lifts away releasing magic.
+// A card played with the bow: the bow lifts away releasing magic (with its sound).
 void EffectBow(TParticleList& list, float x, float y);
 // A story item card revealed: the large item picture grows in, holds and fades.
 void EffectStoryItemRevealed(TParticleList& list, std::shared_ptr<TGameImage> largeItem, float x,
@@ -52,9 +52,9 @@ void EffectStoryItemRevealed(TParticleList& list, std::shared_ptr<TGameImage> la
 void EffectPowerupCharged(TParticleList& list, float x, float y);
 // A goal completes: two pink rings one after the other.
 void EffectGoalComplete(TParticleList& list, float x, float y);
-// The end of a hand, by the stars won (0-3): the medals, the word and the caption.
+// The end of a hand, by the stars won (0-3): the medals, the word and the fanfare.
 void EffectHandEndStars(TParticleList& list, int stars, float x, float y);
-// The status text at the start of a hand.
+// The status text at the start of a hand: its chime and a ring.
 void EffectHandStart(TParticleList& list, float x, float y);
-// A stake placed: a pink ring and the stake dropping in.
+// A stake placed: its sound, a pink ring and sparkles.
 void EffectStake(TParticleList& list, float x, float y);

@@ -7,6 +7,7 @@
 #include "screens/TClickToContinue.h"
 #include "screens/TGameLoader.h"
 #include "tests/framework/FrameworkFixture.h"
+#include "toolkit/GameFonts.h"
 
 namespace {
 
@@ -37,6 +38,7 @@ protected:
     }
     void TearDown() override {
         Game->Kill();
+        ClearGameFonts();
         ResetAssetBanks();
         FrameworkTest::TearDown();
         platform::AudioDevice::Close();
@@ -125,16 +127,18 @@ TEST_F(GameLoaderTest, PartsNotYetBuiltAreReportedAndStillTakeTheirSteps) {
     testing::internal::CaptureStdout();
     loader.Run();
     std::string out = testing::internal::GetCapturedStdout();
-    for (const char* part :
-         {"splash sequence", "story texts", "particle list", "fonts", "title screen"})
+    for (const char* part : {"splash sequence", "story texts", "particle list", "title screen"})
         EXPECT_NE(out.find(std::string("Loading: ") + part + " not available yet"),
                   std::string::npos)
             << part;
+    EXPECT_EQ(out.find("Loading: fonts"), std::string::npos) << "the fonts exist";
+    EXPECT_NE(FindGameFont("storyfont"), nullptr);
     EXPECT_EQ(loader.StepsTaken(), 247);
     EXPECT_EQ(Game->LoadingScreen->Finished, 1);
     auto button = std::dynamic_pointer_cast<TClickToContinue>(Game->LoadingScreen->ClickHereButton);
     ASSERT_NE(button, nullptr) << "the stand-in button waits for the player";
     EXPECT_FALSE(button->CaptionLines().empty());
+    EXPECT_TRUE(button->UsesGameFont()) << "the caption is drawn in the Button font";
 }
 
 TEST_F(GameLoaderTest, TheLoadingScreenWaitsForAClickThenFadesToTheTitle) {

@@ -6,41 +6,19 @@
 #include "framework/TImageBank.h"
 #include "tests/toolkit/ToolkitFixture.h"
 #include "toolkit/GameEffects.h"
+#include "toolkit/ToolkitSound.h"
 
 class EffectTest : public ToolkitTest {
 protected:
     void SetUp() override {
         ToolkitTest::SetUp();
-        for (const char* n : {"burningcard",
-                              "lock card",
-                              "MagicHighlight",
-                              "pearl",
-                              "FiveXMultiplier",
-                              "shortpearl",
-                              "crosshair",
-                              "ArrowUp",
-                              "Lightning",
-                              "blank key card",
-                              "ParticleRingWhite",
-                              "crown",
-                              "regal card0",
-                              "bow",
-                              "magicreleased",
-                              "ParticleRingPink",
-                              "NoStars",
-                              "LevelEnd_0Stars",
-                              "BronzeStarMedium",
-                              "Good",
-                              "LevelEnd_1Star",
-                              "SilverStarMedium",
-                              "Great",
-                              "LevelEnd_2Stars",
-                              "GoldStarMedium",
-                              "GoldStarBig",
-                              "Perfect",
-                              "LevelEnd_3Stars",
-                              "LevelStart",
-                              "stake"})
+        for (const char* n :
+             {"burningcard",       "lock card", "MagicHighlight",   "pearl",
+              "crosshair",         "ArrowUp",   "Lightning",        "blank key card",
+              "ParticleRingWhite", "crown",     "regal card0",      "bow",
+              "ParticleRingPink",  "NoStars",   "BronzeStarMedium", "Good",
+              "SilverStarMedium",  "Great",     "GoldStarMedium",   "GoldStarBig",
+              "Perfect",           "sparkle",   "sparklegold"})
             ImageBank.Add(n, SolidImage(20, 20, 255, 255, 255, 1));
     }
     void TearDown() override {
@@ -89,6 +67,19 @@ TEST_F(EffectTest, EveryEffectMakesParticlesThatEndByThemselves) {
         EXPECT_NE(ticks, -1);
         list.Kill();
     }
+}
+
+TEST_F(EffectTest, EffectsWithASoundOfTheirOwnPlayIt) {
+    std::vector<std::string> played;
+    ToolkitSoundPlayer = [&](const std::string& name, float) { played.push_back(name); };
+    EffectFiveTimesMultiplier(list, 500, 400);
+    EffectBow(list, 500, 400);
+    EffectHandEndStars(list, 2, 500, 400);
+    EffectHandStart(list, 500, 400);
+    EffectStake(list, 500, 400);
+    ToolkitSoundPlayer = nullptr;
+    EXPECT_EQ(played, (std::vector<std::string>{"fivexmultiplier", "shortpearl", "magicreleased",
+                                                "LevelEnd_2Stars", "LevelStart", "Stake"}));
 }
 
 TEST_F(EffectTest, GoldCoinWaitsFliesToTheCounterAndRests) {
