@@ -203,6 +203,7 @@ void TGameLoader::Step() {
 void TGameLoader::Run() {
     steps = 0;
     ShowLoadingScreen();
+    if (LoadingScreenShown) LoadingScreenShown();
 
     GameText.Read("gametext.txt");
     Step();

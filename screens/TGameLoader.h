@@ -21,6 +21,8 @@ class TGameLoader {
 public:
     static constexpr int LOADING_STEPS = 247;
 
+    // Called once the loading screen's first frame is on screen (start-up timing).
+    std::function<void()> LoadingScreenShown;
     // Called in this order; each takes one step of the bar.
     std::function<void()> RunSplashSequence;
     std::function<void()> LoadStoryTexts;

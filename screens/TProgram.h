@@ -16,6 +16,9 @@ public:
     // loading). False when another copy runs.
     bool Startup();
 
+    // The loading sequence Startup runs (its hooks may be set before Startup).
+    TGameLoader& Loader() { return loader; }
+
 private:
     void LoadAssets();
 
