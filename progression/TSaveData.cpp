@@ -245,7 +245,8 @@ void TSaveData::SetShopItemStatus(int index, int status) {
 void TSaveData::CollectGold(int amount) {
     int before = goldCollected;
     goldCollected += amount;
-    if (before < SAVE_GOLD_ACHIEVEMENT && goldCollected > SAVE_GOLD_ACHIEVEMENT)
+    // A bank standing exactly on the mark still earns it on the next coin.
+    if (before <= SAVE_GOLD_ACHIEVEMENT && goldCollected > SAVE_GOLD_ACHIEVEMENT)
         ProgressHooks.Achievement("Save25000");
 }
 
