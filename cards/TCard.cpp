@@ -693,7 +693,20 @@ void TCard::EndFoundationToTableau() {
     tableau = 1;
     inPlay = 1;
     if (!faceUp) SetFaceUp(0);
-    if (originalBow) bow = 1;
+    if (originalBow && !bow) {
+        bow = 1;
+        // The unbowed copy left by the first play goes, and the card takes back its place.
+        if (list && list->lastBowCard) {
+            int at = list->GetCardIndex(list->lastBowCard.get());
+            auto self = list->Find(this);
+            if (at >= 0 && self) {
+                list->Remove(this);
+                at = list->GetCardIndex(list->lastBowCard.get());
+                list->cards[static_cast<size_t>(at)] = self;
+            }
+            list->lastBowCard = nullptr;
+        }
+    }
     if (IsCourt() && list) list->RestoreLockCounters();
     bool flippedBack = false;
     if (list) {
@@ -1072,13 +1085,7 @@ void TCard::Draw() {
     if (!visible) return;
     platform::Graphics* g = Gfx();
     if (!g) return;
-    if (!CardHooks.IsLyreActive() && CurrentLevel) {
-        const auto& top = CurrentLevel->topStockCard;
-        if (stock && top && top.get() != this && x == top->x && y == top->y) return;
-        const auto& stat = CurrentLevel->topStaticFoundationCard;
-        if (foundation && stat && stat.get() != this && x == FOUNDATION_X && y == FOUNDATION_Y)
-            return;
-    }
+    if (IsHiddenInPile()) return;
     float savedRotation = Rotation, savedSX = ScaleX, savedSY = ScaleY, savedAlpha = Alpha;
     auto savedColor = Color;
     float fsx, fsy;
@@ -1125,6 +1132,15 @@ void TCard::Draw() {
     ScaleY = savedSY;
     Alpha = savedAlpha;
     Color = savedColor;
+}
+
+bool TCard::IsHiddenInPile() const {
+    // The lyre spreads the piles, so every card shows then.
+    if (CardHooks.IsLyreActive() || !CurrentLevel) return false;
+    const auto& top = CurrentLevel->topStockCard;
+    if (stock && top && top.get() != this && x == top->x && y == top->y) return true;
+    const auto& stat = CurrentLevel->topStaticFoundationCard;
+    return foundation && stat && stat.get() != this && x == FOUNDATION_X && y == FOUNDATION_Y;
 }
 
 void TCard::DrawBow() {

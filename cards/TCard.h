@@ -165,6 +165,8 @@ public:
     // The image key of the face and of the back this card shows.
     std::string FaceImageName() const;
     static std::string BackImageName();
+    // A card lying exactly under the top of a stacked stock or foundation: not drawn.
+    bool IsHiddenInPile() const;
     // The wiggle's rotation offset at the current counter (0 when idle).
     float WiggleOffset() const;
     // The scale of the flip in progress: (x, y) = (|1 - 2r|, 1 + (1 - |1 - 2r|) * 0.1).

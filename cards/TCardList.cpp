@@ -224,12 +224,13 @@ void TCardList::UnblockCards(const TCard& played) {
     for (const auto& c : snapshot) {
         if (!c->tableau || c.get() == &played) continue;
         if (!c->Overlaps(played) || !c->IsUnblocked()) continue;
+        // A story item is found as soon as it is uncovered, whichever way up it was laid.
+        if (c->specialType == TCard::SPECIAL_STORY) {
+            if (playedCard) playedCard->thisCardRevealedStoryItem = 1;
+            c->StartStoryItemRevealed();
+            continue;
+        }
         if (c->faceUp) {
-            if (c->specialType == TCard::SPECIAL_STORY) {
-                if (playedCard) playedCard->thisCardRevealedStoryItem = 1;
-                c->StartStoryItemRevealed();
-                continue;
-            }
             if (!c->inPlay) {
                 c->inPlay = 1;
                 lastMadeInPlay.push_back(c);

@@ -22,7 +22,7 @@ public:
     int lastMoveBlocksUndo = 0;
 
     TCardList() = default;
-    ~TCardList();
+    ~TCardList();  // drops the references only
     TCardList(const TCardList&) = delete;
     TCardList& operator=(const TCardList&) = delete;
 

@@ -313,6 +313,12 @@ int TLevel::LoadCard(TCard& card, const std::string& line) {
         fields.push_back(line.substr(start, comma - start));
         start = comma + 1;
     }
+    // The special kind ends the numbers of a line, wherever it stands.
+    for (size_t i = 0; i < fields.size(); ++i)
+        if (fields[i].find("sp") != std::string::npos) {
+            fields.resize(i);
+            break;
+        }
     if (fields.size() < 3) return 0;
     int px, py, face, rot = 0, bowFlag = 0, lock = 0, v = 0, kind = 0;
     if (!ParseInt(fields[0], px) || !ParseInt(fields[1], py) || !ParseInt(fields[2], face))

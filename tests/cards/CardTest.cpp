@@ -304,6 +304,52 @@ TEST_F(CardTest, BowedCardLeavesAnUnbowedCopyAndPaysOnlyTheSecondTime) {
     EXPECT_FALSE(List().lastBowCard);
 }
 
+TEST_F(CardTest, UndoOfABowedPlayTakesTheCopyAway) {
+    SetFoundation(5);
+    auto under = AddTableau(9, 300, 300, 1);
+    auto c = AddTableau(6, 310, 300, 1);
+    auto other = AddTableau(2, 800, 300, 1);
+    c->bow = c->originalBow = 1;
+    c->inPlay = 1;
+    c->StartTableauToFoundationAnim(1, 1, 1, 1);
+    List().UnblockCards(*c);
+    RunUntilIdle();
+    EXPECT_EQ(List().Count(), 5);
+    c->StartFoundationToTableauAnim();
+    RunUntilIdle();
+    EXPECT_EQ(List().Count(), 4);
+    EXPECT_EQ(c->bow, 1);
+    EXPECT_FALSE(List().lastBowCard);
+    // Back in its own place, between the card it covers and the later one.
+    EXPECT_EQ(List().GetCardIndex(c.get()), List().GetCardIndex(under.get()) + 1);
+    EXPECT_LT(List().GetCardIndex(c.get()), List().GetCardIndex(other.get()));
+    EXPECT_EQ(Level().topFoundationCard->value, 5);
+}
+
+TEST_F(CardTest, UncoveringAStoryItemFindsItFaceUpOrDown) {
+    for (int face : {1, 0}) {
+        List().Clear();
+        CardHooks.ResetState();
+        SetFoundation(5);
+        auto story = AddTableau(2, 300, 300, face);
+        story->specialType = TCard::SPECIAL_STORY;
+        story->normal = 0;
+        story->visibleW = story->visibleH = 190;
+        auto c = AddTableau(6, 320, 300, 1);
+        int found = 0;
+        CardHooks.StoryItemFound = [&] { found++; };
+        c->inPlay = 1;
+        c->StartTableauToFoundationAnim(1, 1, 1, 1);
+        List().UnblockCards(*c);
+        EXPECT_EQ(found, 1) << face;
+        EXPECT_EQ(List().GetCardIndex(story.get()), -1);
+        EXPECT_EQ(c->thisCardRevealedStoryItem, 1);
+        EXPECT_EQ(CardHooks.storyItemAnimInProgress, 1);
+        RunUntilIdle();
+        EXPECT_EQ(CardHooks.undoEnabled, 0);  // finding it cannot be undone
+    }
+}
+
 // A fan of 11 sorted slots for the tests of this layer.
 struct FakeFan {
     std::array<int, 11> slots;

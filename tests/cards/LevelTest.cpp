@@ -58,7 +58,7 @@ TEST_F(LevelTest, FieldsOfALine) {
     WriteLevel(1, 1,
                "400,260,0,-15,1,3\n"
                "300,200,1,0,0,0,3,sp4\n"
-               "600,250,1,0,0,0,0,sp1\n"
+               "600,250,1,sp1\n"
                "512,300,1\n"
                "700,300,1,0,0,0,12\n");
     Level().Load(1, 1);
@@ -272,6 +272,33 @@ TEST_F(LevelTest, DealAnimationFliesCopiesOntoTheTableau) {
     Level().EndFlyOnCards();
     EXPECT_TRUE(Level().flyingCards.empty());
     for (const auto& c : List().cards) EXPECT_EQ(c->visible, 1);
+}
+
+TEST_F(LevelTest, StackedPilesDrawOnlyTheirTop) {
+    std::vector<std::shared_ptr<TCard>> stock;
+    for (int i = 0; i < 17; ++i) {
+        auto c = std::make_shared<TCard>();
+        List().AddLast(c);
+        c->PlaceOnStock(0);
+        stock.push_back(c);
+    }
+    // Fanned out cards show; from the 14th on they lie on the same spot as the top.
+    EXPECT_FALSE(stock[0]->IsHiddenInPile());
+    EXPECT_FALSE(stock[12]->IsHiddenInPile());
+    EXPECT_TRUE(stock[13]->IsHiddenInPile());
+    EXPECT_TRUE(stock[15]->IsHiddenInPile());
+    EXPECT_FALSE(stock[16]->IsHiddenInPile());
+    bool lyre = true;
+    CardHooks.LyreActive = [&] { return lyre; };
+    EXPECT_FALSE(stock[15]->IsHiddenInPile());
+    lyre = false;
+
+    auto low = SetFoundation(3);
+    auto high = SetFoundation(4);
+    Level().DrawStock();  // finds the top static foundation card
+    EXPECT_EQ(Level().topStaticFoundationCard, high);
+    EXPECT_TRUE(low->IsHiddenInPile());
+    EXPECT_FALSE(high->IsHiddenInPile());
 }
 
 }  // namespace
