@@ -597,10 +597,10 @@ int TCard::StartTableauToFanAnim() {
     return 1;
 }
 
-void TCard::StartWildcardFlight(int /*pauseMs*/, int /*flightMs*/, float& flightCounter) {
+void TCard::StartWildcardFlight(float steps) {
     FlyTo(static_cast<float>(TLevel::CalcFanWildcardX(fanSlot)),
           static_cast<float>(TLevel::CalcFanWildcardY(fanSlot)),
-          TLevel::CalcFanWildcardRotation(fanSlot), flightCounter);
+          TLevel::CalcFanWildcardRotation(fanSlot), steps);
     CardHooks.Sound("arc2", 1.0f, CalcPan());
 }
 
@@ -625,7 +625,7 @@ void TCard::ManageWildcardFlight(float& flightCounter, int flightMs, int pauseMs
         wildcardPauseCounter -= Delta;
         if (wildcardPauseCounter <= 0) {
             wildcardPauseCounter = 0;
-            StartWildcardFlight(pauseMs, flightMs, flightCounter);
+            StartWildcardFlight(flightCounter);
         }
     } else if (flightCounter > 0) {
         flightCounter -= Delta;

@@ -189,7 +189,7 @@ private:
     void EndStockToFoundation();
     void EndFanToFoundation();
     void ManageWildcardFlight(float& flightCounter, int flightMs, int pauseMs);
-    void StartWildcardFlight(int pauseMs, int flightMs, float& flightCounter);
+    void StartWildcardFlight(float steps);
     // Sets velocity and rotationDelta for a straight flight to (tx, ty, angle) over steps.
     void FlyTo(float tx, float ty, float angle, float steps);
     bool faceTurnedInFlight = false;

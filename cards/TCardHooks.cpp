@@ -23,7 +23,7 @@ void TCardHooks::Unblock() {
 void TCardHooks::ResetState() {
     BlockStockInput = BlockTableauInput = PointerIsKey = 0;
     storyItemAnimInProgress = introAnimInProgress = outroAnimInProgress = 0;
-    stockDelay = 0;
+    StockPileDelay = 0;
     flipSoundTrigger = landSoundTrigger = regalTickTrigger = regalTickUndoTrigger = 0;
     dropOffTrigger = 0;
     flipSoundPan = landSoundPan = 0;

@@ -32,7 +32,7 @@ public:
     int storyItemAnimInProgress = 0;
     int introAnimInProgress = 0;
     int outroAnimInProgress = 0;
-    float stockDelay = 0;  // ticks before a click may draw from the stock again
+    float StockPileDelay = 0;  // ticks before a click may draw from the stock again
 
     // --- Play screen: sound triggers, played once at the end of the tick
     int flipSoundTrigger = 0;
@@ -63,6 +63,7 @@ public:
     // --- Player
     std::function<void(int amount, int coins)> LogCoinCollected;
     std::function<void()> IncreaseCombo;
+    std::function<void()> ClearCombo;
     std::function<void()> RestoreCombo;
     std::function<int()> UndosLeft;
     std::function<void()> StoryItemFound;

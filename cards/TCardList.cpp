@@ -160,9 +160,9 @@ void TCardList::CheckMouse() {
             if (cupid) {
                 if (CardHooks.CupidActivate) CardHooks.CupidActivate(under);
             } else if (under->stock) {
-                if (!CardHooks.BlockStockInput && CardHooks.stockDelay <= 0 && CurrentLevel) {
+                if (!CardHooks.BlockStockInput && CardHooks.StockPileDelay <= 0 && CurrentLevel) {
                     CurrentLevel->DrawCardFromStock(0);
-                    CardHooks.stockDelay = TCard::Steps(STOCK_DELAY_MS);
+                    CardHooks.StockPileDelay = TCard::Steps(STOCK_DELAY_MS);
                 }
             } else if (under->wildcard && under->tableau) {
                 if (!CardHooks.BlockTableauInput && under->StartTableauToFanAnim())
@@ -206,9 +206,9 @@ void TCardList::CheckMouse() {
     if (KeyHit(platform::keys::SPACE) && !CardHooks.BlockStockInput && !cupid &&
         !(CardHooks.PowerupBlocksInput && CardHooks.PowerupBlocksInput()) && CurrentLevel &&
         CurrentLevel->topStockCard) {
-        if (CurrentLevel->topStockCard->inPlay && CardHooks.stockDelay <= 0) {
+        if (CurrentLevel->topStockCard->inPlay && CardHooks.StockPileDelay <= 0) {
             CurrentLevel->DrawCardFromStock(0);
-            CardHooks.stockDelay = TCard::Steps(STOCK_DELAY_MS);
+            CardHooks.StockPileDelay = TCard::Steps(STOCK_DELAY_MS);
         } else if (CardHooks.EndComboButtonActive && CardHooks.EndComboButtonActive()) {
             CardHooks.Call(CardHooks.ClickEndCombo);
         }

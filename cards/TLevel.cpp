@@ -222,10 +222,14 @@ std::shared_ptr<TCardList> TLevel::GetShuffleList() const {
 void TLevel::DrawCardFromStock(int instant) {
     auto top = cardList->GetTopStockCard();
     if (!top) return;
-    if (instant)
+    if (instant) {
         top->MarkAndPlaceOnFoundation();
-    else
+    } else {
+        // A draw ends the run and shows what could have been played instead.
+        CardHooks.Call(CardHooks.ClearCombo);
+        cardList->WiggleMissedCards();
         top->StartStockToFoundationAnim();
+    }
     topStockCard = cardList->GetTopStockCard();
     if (!topStockCard)
         CardHooks.endHandButtonVisible = 1;
@@ -371,6 +375,7 @@ void TLevel::Load(int c, int h) {
     cardList = std::make_shared<TCardList>();
     topFoundationCard = topStaticFoundationCard = topStockCard = nullptr;
     flyingCards.clear();
+    flyingSteps.clear();
 
     std::vector<CardPtr> pack = ShufflePack(BuildPack(c, h));
     size_t next = 0;
@@ -516,9 +521,9 @@ void TLevel::FadeOutCards() {
 }
 
 void TLevel::Manage() {
-    if (CardHooks.stockDelay > 0) {
-        CardHooks.stockDelay -= Delta;
-        if (CardHooks.stockDelay < 0) CardHooks.stockDelay = 0;
+    if (CardHooks.StockPileDelay > 0) {
+        CardHooks.StockPileDelay -= Delta;
+        if (CardHooks.StockPileDelay < 0) CardHooks.StockPileDelay = 0;
     }
     bool powerupBlocks = CardHooks.PowerupBlocksInput && CardHooks.PowerupBlocksInput();
     if (!(CardHooks.BlockStockInput && CardHooks.BlockTableauInput) &&
@@ -526,12 +531,13 @@ void TLevel::Manage() {
         cardList->CheckMouse();
     if (!CardHooks.outroAnimInProgress) cardList->RevealCards();
     cardList->Manage();
-    for (const auto& f : flyingCards) {
+    for (size_t i = 0; i < flyingCards.size(); ++i) {
+        const auto& f = flyingCards[i];
         if (!f->moving) continue;
         f->Move();
-        f->tableauToFanCounter -= Delta;
-        if (f->tableauToFanCounter <= 0) {
-            f->tableauToFanCounter = 0;
+        flyingSteps[i] -= Delta;
+        if (flyingSteps[i] <= 0) {
+            flyingSteps[i] = 0;
             f->x = f->ox;
             f->y = f->oy;
             f->StopMoving();
@@ -544,6 +550,7 @@ void TLevel::Manage() {
 
 void TLevel::FlyOnCards() {
     flyingCards.clear();
+    flyingSteps.clear();
     float sx = static_cast<float>(VirtualWidth) / 2, sy = static_cast<float>(VirtualHeight + 100);
     for (const auto& c : cardList->cards) {
         c->visible = 0;
@@ -559,7 +566,7 @@ void TLevel::FlyOnCards() {
         copy->moving = 1;
         copy->dx = (c->x - sx) / steps;
         copy->dy = (c->y - sy) / steps;
-        copy->tableauToFanCounter = steps;  // the copy's own flight clock
+        flyingSteps.push_back(steps);
         if (!c->inPlay) copy->Color = TColor::Create(230, 230, 230);
         flyingCards.push_back(copy);
     }
@@ -570,6 +577,7 @@ void TLevel::EndFlyOnCards() {
     for (const auto& c : cardList->cards)
         if (c->specialType != TCard::SPECIAL_STORY) c->visible = 1;
     flyingCards.clear();
+    flyingSteps.clear();
 }
 
 // --- Drawing ----------------------------------------------------------------------------

@@ -37,6 +37,7 @@ public:
     int hand = 1;
     // Flying copies of the deal animation, cleared when the cards appear.
     std::vector<CardPtr> flyingCards;
+    std::vector<float> flyingSteps;  // steps each copy still flies
 
     TLevel();
 

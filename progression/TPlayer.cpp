@@ -178,6 +178,7 @@ void TPlayer::InstallCardHooks() {
     CardHooks.LogCoinCollected = [this](int amount, int coins) { LogCoinCollected(amount, coins); };
     CardHooks.IncreaseCombo = [this] { IncreaseCombo(); };
     CardHooks.RestoreCombo = [this] { RestoreCombo(); };
+    CardHooks.ClearCombo = [this] { ClearCombo(); };
     CardHooks.UndosLeft = [this] { return UndosLeft; };
     CardHooks.StoryItemFound = [this] {
         storyItemFound = 1;

@@ -1,3 +1,4 @@
+#include "platform/Keys.h"
 #include "tests/cards/CardsFixture.h"
 
 namespace {
@@ -263,6 +264,47 @@ TEST_F(CardListTest, RandomPlayBurnsAnUnbowedCardAndFreesItsStack) {
     EXPECT_EQ(CardHooks.dropOffTrigger, 1);
     EXPECT_TRUE(List().lastFlipped.empty());  // the undo memory is cleared
     EXPECT_EQ(Level().topFoundationCard->value, 5);
+}
+
+TEST_F(CardListTest, StockDrawByClickOrSpaceWaitsForTheDelay) {
+    SetFoundation(5);
+    auto six = AddTableau(6, 300, 300);
+    six->inPlay = 1;
+    std::vector<std::shared_ptr<TCard>> stock;
+    for (int v : {2, 3, 4}) {
+        auto c = std::make_shared<TCard>();
+        c->value = v;
+        List().AddLast(c);
+        c->PlaceOnStock(0);
+        stock.push_back(c);
+    }
+    Level().topStockCard = List().GetTopStockCard();
+    Level().topStockCard->inPlay = 1;
+    int cleared = 0;
+    CardHooks.ClearCombo = [&] { cleared++; };
+
+    Game->Mouse.x = static_cast<int>(stock[2]->x);
+    Game->Mouse.y = static_cast<int>(stock[2]->y);
+    Game->Mouse.h1 = 1;
+    Level().Manage();
+    EXPECT_EQ(stock[2]->foundation, 1);
+    EXPECT_EQ(cleared, 1);
+    EXPECT_GT(six->wiggleCounter, 0);  // the 6 could have gone on the 5
+    EXPECT_EQ(CardHooks.BlockTableauInput, 1);
+    EXPECT_EQ(Level().topStockCard, stock[1]);
+    EXPECT_FLOAT_EQ(CardHooks.StockPileDelay, TCard::Steps(200));
+
+    // The space bar draws too, but not before the delay has run out.
+    KeyHitCounts[platform::keys::SPACE] = 1;
+    Level().Manage();
+    EXPECT_EQ(stock[1]->stock, 1);
+    while (CardHooks.StockPileDelay > 0 || stock[2]->moving) Level().Manage();
+    EXPECT_EQ(Level().topFoundationCard, stock[2]);
+    EXPECT_EQ(CardHooks.BlockTableauInput, 0);
+    KeyHitCounts[platform::keys::SPACE] = 1;
+    Level().Manage();
+    EXPECT_EQ(stock[1]->foundation, 1);
+    EXPECT_EQ(cleared, 2);
 }
 
 }  // namespace

@@ -32,7 +32,7 @@ protected:
         Level().Manage();
         for (int i = 0; i < 3000; ++i) {
             Level().Manage();
-            bool busy = Level().CountMoving(1) > 0 || CardHooks.stockDelay > 0;
+            bool busy = Level().CountMoving(1) > 0 || CardHooks.StockPileDelay > 0;
             if (!busy) break;
         }
     }
