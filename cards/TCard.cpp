@@ -1094,8 +1094,8 @@ void TCard::Draw() {
         ScaleY = fsy;
     }
     if (wiggleCounter > 0) Rotation = wiggleBaseRotation() + WiggleOffset();
-    if (!inPlay && !foundation && specialType != SPECIAL_STORY)
-        Color = TColor::Create(230, 230, 230);
+    static const std::shared_ptr<TColor> kOutOfPlayTint = TColor::Create(230, 230, 230);
+    if (!inPlay && !foundation && specialType != SPECIAL_STORY) Color = kOutOfPlayTint;
     if (specialType == SPECIAL_STORY && fadeInCounter > 0)
         Alpha = std::min(1.0f, std::max(0.0f, 1.0f - fadeInCounter));
     if (fadeOutCounter > 0) Alpha = std::min(1.0f, fadeOutCounter);
