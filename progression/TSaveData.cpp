@@ -10,7 +10,6 @@
 #include "progression/TProgressHooks.h"
 
 std::shared_ptr<TSaveData> SaveData = std::make_shared<TSaveData>();
-TProgressHooks ProgressHooks;
 
 namespace {
 constexpr int SHOP_NECKLACE = 38;
