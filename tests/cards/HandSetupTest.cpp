@@ -1,4 +1,5 @@
 #include "cards/THandSetup.h"
+#include "framework/TFatalExit.h"
 #include "tests/cards/CardsFixture.h"
 
 namespace {
@@ -167,6 +168,49 @@ TEST_F(HandSetupTest, WildcardChancesAndTheEventLine) {
     testing::internal::CaptureStdout();
     EXPECT_EQ(Level().BuildPack(1, 2).size(), 52u);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+}
+
+TEST_F(HandSetupTest, UnbeatableDealsAreRetriedUntilOnePasses) {
+    // Three free cards and a card locked for one court card: a deal passes only when a free
+    // card is a Jack, Queen or King.
+    WriteLevel(5, 2, "100,300,1,0,0,0\n300,300,1,0,0,0\n500,300,1,0,0,0\n800,300,0,0,0,1\n");
+    int retried = 0;
+    for (uint64_t seed = 1; seed <= 12; ++seed) {
+        RulesRandom.Seed(seed);
+        testing::internal::CaptureStdout();
+        int attempts = THandSetup::Deal(Level(), 5, 2);
+        std::string out = testing::internal::GetCapturedStdout();
+        int refusals = 0;
+        for (size_t at = out.find("Regal locks not beatable. Reloading."); at != std::string::npos;
+             at = out.find("Regal locks not beatable. Reloading.", at + 1))
+            refusals++;
+        EXPECT_EQ(refusals, attempts - 1);
+        if (attempts > 1) retried++;
+        int courts = 0;
+        for (int i = 0; i < 3; ++i)
+            courts += List().cards[static_cast<size_t>(i)]->IsCourt() ? 1 : 0;
+        EXPECT_GE(courts, 1) << seed;
+    }
+    EXPECT_GT(retried, 0);  // some seed needed more than one deal
+}
+
+TEST_F(HandSetupTest, AHandThatCanNeverPassIsFatal) {
+    WriteLevel(6, 1, "100,300,1,0,0,0\n800,300,0,0,0,9\n");
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    try {
+        THandSetup::Deal(Level(), 6, 1);
+        ADD_FAILURE() << "expected a fatal exit";
+    } catch (const TFatalExit& e) {
+        EXPECT_STREQ(e.what(), "Sorry: Failed to generate beatable level in 1000 attempts");
+    }
+    std::string out = testing::internal::GetCapturedStdout();
+    testing::internal::GetCapturedStderr();
+    size_t n = 0;
+    for (size_t at = out.find("Regal locks not beatable"); at != std::string::npos;
+         at = out.find("Regal locks not beatable", at + 1))
+        n++;
+    EXPECT_EQ(n, 999u);
 }
 
 }  // namespace
