@@ -1,0 +1,3 @@
+#include "progression/TGameState.h"
+
+int timedMode = 1;

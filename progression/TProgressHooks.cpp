@@ -1,0 +1,3 @@
+#include "progression/TProgressHooks.h"
+
+TProgressHooks ProgressHooks;
