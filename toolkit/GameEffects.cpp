@@ -8,6 +8,7 @@
 #include "framework/TImageBank.h"
 #include "framework/TRandom.h"
 #include "toolkit/Ticks.h"
+#include "toolkit/ToolkitSound.h"
 
 namespace {
 
@@ -55,7 +56,7 @@ void Ring(TParticleList& list, const std::string& name, float x, float y, float 
 }
 
 void Burst(TParticleList& list, const std::string& name, float x, float y, int count, float speed,
-           float lifeMs) {
+           float lifeMs, float scale = 1.0f) {
     for (int i = 0; i < count; ++i) {
         float angle = 360.0f * i / count + EffectsRandom.RndFloat(-10, 10);
         float rad = angle * std::numbers::pi_v<float> / 180.0f;
@@ -63,6 +64,7 @@ void Burst(TParticleList& list, const std::string& name, float x, float y, int c
         auto p = Spawn(list, name, x, y, lifeMs, lifeMs * 0.6f, 1);
         p->dx = std::sin(rad) * s;
         p->dy = -std::cos(rad) * s;
+        p->ScaleX = p->ScaleY = scale;
     }
 }
 
@@ -128,10 +130,11 @@ void EffectEndOfCombo(TParticleList& list, float x, float y) {
 }
 
 void EffectFiveTimesMultiplier(TParticleList& list, float x, float y) {
-    auto badge = Spawn(list, "FiveXMultiplier", x, y, 0, 0);
-    PopIn(*badge, 0.2f, 200, 600, 400);
+    PlayToolkitSound("fivexmultiplier");
+    PlayToolkitSound("shortpearl");
+    // Long pearls fly far; a ring of small ones stays close and dies early.
     Burst(list, "pearl", x, y, 10, 3.5f, 700);
-    Burst(list, "shortpearl", x, y, 10, 2.0f, 500);
+    Burst(list, "pearl", x, y, 14, 1.6f, 350, 0.55f);
 }
 
 void EffectCupid(TParticleList& list, float targetX, float targetY) {
@@ -181,7 +184,9 @@ void EffectRegalCard(TParticleList& list, float x, float y) {
 void EffectBow(TParticleList& list, float x, float y) {
     auto bow = Spawn(list, "bow", x, y, 800, 500);
     bow->dy = -0.8f;
-    Burst(list, "magicreleased", x, y, 8, 2.5f, 600);
+    bow->DoRotate = EffectsRandom.RndFloat(0, 1) < 0.5f ? -1 : 1;
+    bow->RotationSpeed = 0.4f;
+    PlayToolkitSound("magicreleased");
 }
 
 void EffectStoryItemRevealed(TParticleList& list, std::shared_ptr<TGameImage> largeItem, float x,
@@ -204,7 +209,7 @@ void EffectHandEndStars(TParticleList& list, int stars, float x, float y) {
     static const char* const medals[] = {nullptr, "BronzeStarMedium", "SilverStarMedium",
                                          "GoldStarMedium"};
     static const char* const words[] = {"NoStars", "Good", "Great", "Perfect"};
-    static const char* const captions[] = {"LevelEnd_0Stars", "LevelEnd_1Star", "LevelEnd_2Stars",
+    static const char* const fanfares[] = {"LevelEnd_0Stars", "LevelEnd_1Star", "LevelEnd_2Stars",
                                            "LevelEnd_3Stars"};
     if (stars < 0) stars = 0;
     if (stars > 3) stars = 3;
@@ -221,18 +226,14 @@ void EffectHandEndStars(TParticleList& list, int stars, float x, float y) {
     auto word = Spawn(list, words[stars], x, y, 0, 0);
     PopIn(*word, 0.4f, 250, 1200, 400);
     word->SetDelay(200.0f * stars);
-    auto caption = Spawn(list, captions[stars], x, y + 80, 0, 0);
-    PopIn(*caption, 0.9f, 150, 1200, 400);
-    caption->SetDelay(200.0f * stars + 200);
+    PlayToolkitSound(fanfares[stars]);
 }
 
-void EffectHandStart(TParticleList& list, float x, float y) {
-    auto text = Spawn(list, "LevelStart", x, y, 0, 0);
-    PopIn(*text, 0.8f, 200, 900, 400);
+void EffectHandStart() {
+    PlayToolkitSound("LevelStart");
 }
 
 void EffectStake(TParticleList& list, float x, float y) {
     Ring(list, "ParticleRingPink", x, y, 0);
-    auto stake = Spawn(list, "stake", x, y - 60, 700, 300);
-    stake->dy = 1.5f;
+    PlayToolkitSound("stake");
 }

@@ -6,6 +6,7 @@
 #include "framework/TImageBank.h"
 #include "tests/toolkit/ToolkitFixture.h"
 #include "toolkit/GameEffects.h"
+#include "toolkit/ToolkitSound.h"
 
 class EffectTest : public ToolkitTest {
 protected:
@@ -15,8 +16,6 @@ protected:
                               "lock card",
                               "MagicHighlight",
                               "pearl",
-                              "FiveXMultiplier",
-                              "shortpearl",
                               "crosshair",
                               "ArrowUp",
                               "Lightning",
@@ -25,25 +24,20 @@ protected:
                               "crown",
                               "regal card0",
                               "bow",
-                              "magicreleased",
                               "ParticleRingPink",
                               "NoStars",
-                              "LevelEnd_0Stars",
                               "BronzeStarMedium",
                               "Good",
-                              "LevelEnd_1Star",
                               "SilverStarMedium",
                               "Great",
-                              "LevelEnd_2Stars",
                               "GoldStarMedium",
                               "GoldStarBig",
-                              "Perfect",
-                              "LevelEnd_3Stars",
-                              "LevelStart",
-                              "stake"})
+                              "Perfect"})
             ImageBank.Add(n, SolidImage(20, 20, 255, 255, 255, 1));
+        ToolkitSoundPlayer = [this](const std::string& n, float) { played.push_back(n); };
     }
     void TearDown() override {
+        ToolkitSoundPlayer = nullptr;
         ImageBank.Clear();
         ToolkitTest::TearDown();
     }
@@ -56,6 +50,7 @@ protected:
         return -1;
     }
     TParticleList list;
+    std::vector<std::string> played;
 };
 
 TEST_F(EffectTest, EveryEffectMakesParticlesThatEndByThemselves) {
@@ -77,7 +72,6 @@ TEST_F(EffectTest, EveryEffectMakesParticlesThatEndByThemselves) {
         {"goal", [&] { EffectGoalComplete(list, 500, 400); }},
         {"no stars", [&] { EffectHandEndStars(list, 0, 500, 400); }},
         {"three stars", [&] { EffectHandEndStars(list, 3, 500, 400); }},
-        {"hand start", [&] { EffectHandStart(list, 500, 400); }},
         {"stake", [&] { EffectStake(list, 500, 400); }},
     };
     for (auto& [name, make] : effects) {
@@ -87,6 +81,46 @@ TEST_F(EffectTest, EveryEffectMakesParticlesThatEndByThemselves) {
         int ticks = TicksToEmpty();
         EXPECT_GT(ticks, 10);
         EXPECT_NE(ticks, -1);
+        list.Kill();
+    }
+}
+
+TEST_F(EffectTest, EffectsPlayTheirSoundsByName) {
+    using Names = std::vector<std::string>;
+    struct Case {
+        std::string name;
+        std::function<void()> make;
+        Names sounds;
+    };
+    std::vector<Case> cases = {
+        {"five times",
+         [&] { EffectFiveTimesMultiplier(list, 500, 400); },
+         {"fivexmultiplier", "shortpearl"}},
+        {"bow", [&] { EffectBow(list, 500, 400); }, {"magicreleased"}},
+        {"no stars", [&] { EffectHandEndStars(list, 0, 500, 400); }, {"LevelEnd_0Stars"}},
+        {"one star", [&] { EffectHandEndStars(list, 1, 500, 400); }, {"LevelEnd_1Star"}},
+        {"two stars", [&] { EffectHandEndStars(list, 2, 500, 400); }, {"LevelEnd_2Stars"}},
+        {"three stars", [&] { EffectHandEndStars(list, 3, 500, 400); }, {"LevelEnd_3Stars"}},
+        {"more than three", [&] { EffectHandEndStars(list, 7, 500, 400); }, {"LevelEnd_3Stars"}},
+        {"hand start", [&] { EffectHandStart(); }, {"LevelStart"}},
+        {"stake", [&] { EffectStake(list, 500, 400); }, {"stake"}},
+        {"goal", [&] { EffectGoalComplete(list, 500, 400); }, {}},
+    };
+    for (auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        played.clear();
+        c.make();
+        EXPECT_EQ(played, c.sounds);
+        list.Kill();
+    }
+}
+
+TEST_F(EffectTest, HandEndShowsOneMedalPerStarAndTheWord) {
+    for (int stars = 0; stars <= 3; ++stars) {
+        SCOPED_TRACE(stars);
+        EffectHandEndStars(list, stars, 500, 400);
+        // Medals, the big star on a perfect hand, and the word.
+        EXPECT_EQ(list.Count(), stars + (stars == 3 ? 1 : 0) + 1);
         list.Kill();
     }
 }
