@@ -56,7 +56,7 @@ void Ring(TParticleList& list, const std::string& name, float x, float y, float 
 }
 
 void Burst(TParticleList& list, const std::string& name, float x, float y, int count, float speed,
-           float lifeMs) {
+           float lifeMs, float scale = 1.0f) {
     for (int i = 0; i < count; ++i) {
         float angle = 360.0f * i / count + EffectsRandom.RndFloat(-10, 10);
         float rad = angle * std::numbers::pi_v<float> / 180.0f;
@@ -64,6 +64,7 @@ void Burst(TParticleList& list, const std::string& name, float x, float y, int c
         auto p = Spawn(list, name, x, y, lifeMs, lifeMs * 0.6f, 1);
         p->dx = std::sin(rad) * s;
         p->dy = -std::cos(rad) * s;
+        p->ScaleX = p->ScaleY = scale;
     }
 }
 
@@ -129,13 +130,11 @@ void EffectEndOfCombo(TParticleList& list, float x, float y) {
 }
 
 void EffectFiveTimesMultiplier(TParticleList& list, float x, float y) {
-    // "fivexmultiplier" and "shortpearl" are the effect's sounds; its pictures are pearls.
     PlayToolkitSound("fivexmultiplier");
-    PlayToolkitSound("shortpearl", 0.8f);
-    auto flash = Spawn(list, "MagicHighlight", x, y, 600, 450, 1);
-    Grow(*flash, 0.6f, 0.012f);
+    PlayToolkitSound("shortpearl");
+    // Long pearls fly far; a ring of small ones stays close and dies early.
     Burst(list, "pearl", x, y, 10, 3.5f, 700);
-    Burst(list, "pearl", x, y, 10, 2.0f, 500);
+    Burst(list, "pearl", x, y, 14, 1.6f, 350, 0.55f);
 }
 
 void EffectCupid(TParticleList& list, float targetX, float targetY) {
@@ -185,8 +184,9 @@ void EffectRegalCard(TParticleList& list, float x, float y) {
 void EffectBow(TParticleList& list, float x, float y) {
     auto bow = Spawn(list, "bow", x, y, 800, 500);
     bow->dy = -0.8f;
+    bow->DoRotate = EffectsRandom.RndFloat(0, 1) < 0.5f ? -1 : 1;
+    bow->RotationSpeed = 0.4f;
     PlayToolkitSound("magicreleased");
-    Burst(list, "sparklegold", x, y, 8, 2.5f, 600);
 }
 
 void EffectStoryItemRevealed(TParticleList& list, std::shared_ptr<TGameImage> largeItem, float x,
@@ -209,7 +209,6 @@ void EffectHandEndStars(TParticleList& list, int stars, float x, float y) {
     static const char* const medals[] = {nullptr, "BronzeStarMedium", "SilverStarMedium",
                                          "GoldStarMedium"};
     static const char* const words[] = {"NoStars", "Good", "Great", "Perfect"};
-    // The fanfare for each number of stars.
     static const char* const fanfares[] = {"LevelEnd_0Stars", "LevelEnd_1Star", "LevelEnd_2Stars",
                                            "LevelEnd_3Stars"};
     if (stars < 0) stars = 0;
@@ -230,14 +229,11 @@ void EffectHandEndStars(TParticleList& list, int stars, float x, float y) {
     PlayToolkitSound(fanfares[stars]);
 }
 
-void EffectHandStart(TParticleList& list, float x, float y) {
-    // The status text itself is the play screen's; the effect is its chime and a ring.
+void EffectHandStart() {
     PlayToolkitSound("LevelStart");
-    Ring(list, "ParticleRingWhite", x, y, 0);
 }
 
 void EffectStake(TParticleList& list, float x, float y) {
     Ring(list, "ParticleRingPink", x, y, 0);
-    PlayToolkitSound("Stake");
-    Burst(list, "sparkle", x, y, 6, 2.0f, 500);
+    PlayToolkitSound("stake");
 }

@@ -7,7 +7,8 @@
 class TGameImage;
 
 // The game's visual flourishes, each made of particles added to a screen's particle list.
-// Images are looked up in the image bank by name (a missing name is fatal). Positions are
+// Images are looked up in the image bank by name (a missing name is fatal); the sounds that
+// go with them are sound-bank names played through the toolkit's sound hook. Positions are
 // centres in virtual pixels. The card, powerup and play-screen code that triggers them calls
 // these; what each trigger is, is noted at each function.
 
@@ -29,7 +30,8 @@ std::shared_ptr<TParticle> EffectGoldCoin(TParticleList& list, std::shared_ptr<T
                                           TParticle::Callback onPhaseEnd = nullptr);
 // The combo animation ends: a highlight flash and pearls bursting outward.
 void EffectEndOfCombo(TParticleList& list, float x, float y);
-// The multiplier reaches 5: its chime, a highlight and long and short bursts of pearls.
+// The multiplier reaches 5: long and short pearls burst out to the "fivexmultiplier" and
+// "shortpearl" sounds (the panel's own 5x glow is the HUD's).
 void EffectFiveTimesMultiplier(TParticleList& list, float x, float y);
 // The cupid powerup fires: a crosshair closes on the target and an arrow flies up into it.
 void EffectCupid(TParticleList& list, float targetX, float targetY);
@@ -43,7 +45,7 @@ void EffectLockUnlocked(TParticleList& list, float x, float y, float tilt);
 void EffectLockCountersReduced(TParticleList& list, float x, float y);
 // A lock counter removed from a regal card: the regal face flares and fades.
 void EffectRegalCard(TParticleList& list, float x, float y);
-// A card played with the bow: the bow lifts away releasing magic (with its sound).
+// A card played with the bow: the bow lifts away, turning, to the "magicreleased" sound.
 void EffectBow(TParticleList& list, float x, float y);
 // A story item card revealed: the large item picture grows in, holds and fades.
 void EffectStoryItemRevealed(TParticleList& list, std::shared_ptr<TGameImage> largeItem, float x,
@@ -52,9 +54,10 @@ void EffectStoryItemRevealed(TParticleList& list, std::shared_ptr<TGameImage> la
 void EffectPowerupCharged(TParticleList& list, float x, float y);
 // A goal completes: two pink rings one after the other.
 void EffectGoalComplete(TParticleList& list, float x, float y);
-// The end of a hand, by the stars won (0-3): the medals, the word and the fanfare.
+// The end of a hand, by the stars won (0-3): the medals and the word, with the matching
+// "LevelEnd_..." fanfare.
 void EffectHandEndStars(TParticleList& list, int stars, float x, float y);
-// The status text at the start of a hand: its chime and a ring.
-void EffectHandStart(TParticleList& list, float x, float y);
-// A stake placed: its sound, a pink ring and sparkles.
+// The status text at the start of a hand: the "LevelStart" sound (the text is the caller's).
+void EffectHandStart();
+// A stake placed: a pink ring spreads to the "stake" sound.
 void EffectStake(TParticleList& list, float x, float y);

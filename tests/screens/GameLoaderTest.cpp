@@ -7,7 +7,10 @@
 #include "screens/TClickToContinue.h"
 #include "screens/TGameLoader.h"
 #include "tests/framework/FrameworkFixture.h"
+#include "toolkit/GameEffects.h"
 #include "toolkit/GameFonts.h"
+#include "toolkit/TParticleList.h"
+#include "toolkit/ToolkitSound.h"
 
 namespace {
 
@@ -149,4 +152,31 @@ TEST_F(GameLoaderTest, TheLoadingScreenWaitsForAClickThenFadesToTheTitle) {
     TEventSource::InjectClick(512, 725);
     for (int i = 0; i < 200 && Game->CurrentTScreen != &title; ++i) Game->LogicWrapper();
     EXPECT_EQ(Game->CurrentTScreen, &title);
+}
+
+TEST_F(GameLoaderTest, EveryEffectFindsItsPicturesAndSoundsOnceLoaded) {
+    loader.Run();
+    std::vector<std::string> played;
+    ToolkitSoundPlayer = [&](const std::string& n, float) { played.push_back(n); };
+    TParticleList list;
+    // A missing picture is fatal, so getting through these is the check for the images.
+    EffectBurningCard(list, 500, 400, 10);
+    EffectEndOfCombo(list, 500, 400);
+    EffectFiveTimesMultiplier(list, 500, 400);
+    EffectCupid(list, 500, 400);
+    EffectLightning(list, 500, 400);
+    EffectKeyPickedUp(list, 500, 400);
+    EffectLockUnlocked(list, 500, 400, 3);
+    EffectLockCountersReduced(list, 500, 400);
+    EffectRegalCard(list, 500, 400);
+    EffectBow(list, 500, 400);
+    EffectPowerupCharged(list, 500, 400);
+    EffectGoalComplete(list, 500, 400);
+    for (int stars = 0; stars <= 3; ++stars) EffectHandEndStars(list, stars, 500, 400);
+    EffectHandStart();
+    EffectStake(list, 500, 400);
+    ToolkitSoundPlayer = nullptr;
+    list.Kill();
+    EXPECT_EQ(played.size(), 9u);
+    for (const auto& name : played) EXPECT_TRUE(SoundBank.Contains(name)) << name;
 }

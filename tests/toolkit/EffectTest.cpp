@@ -12,16 +12,32 @@ class EffectTest : public ToolkitTest {
 protected:
     void SetUp() override {
         ToolkitTest::SetUp();
-        for (const char* n :
-             {"burningcard",       "lock card", "MagicHighlight",   "pearl",
-              "crosshair",         "ArrowUp",   "Lightning",        "blank key card",
-              "ParticleRingWhite", "crown",     "regal card0",      "bow",
-              "ParticleRingPink",  "NoStars",   "BronzeStarMedium", "Good",
-              "SilverStarMedium",  "Great",     "GoldStarMedium",   "GoldStarBig",
-              "Perfect",           "sparkle",   "sparklegold"})
+        for (const char* n : {"burningcard",
+                              "lock card",
+                              "MagicHighlight",
+                              "pearl",
+                              "crosshair",
+                              "ArrowUp",
+                              "Lightning",
+                              "blank key card",
+                              "ParticleRingWhite",
+                              "crown",
+                              "regal card0",
+                              "bow",
+                              "ParticleRingPink",
+                              "NoStars",
+                              "BronzeStarMedium",
+                              "Good",
+                              "SilverStarMedium",
+                              "Great",
+                              "GoldStarMedium",
+                              "GoldStarBig",
+                              "Perfect"})
             ImageBank.Add(n, SolidImage(20, 20, 255, 255, 255, 1));
+        ToolkitSoundPlayer = [this](const std::string& n, float) { played.push_back(n); };
     }
     void TearDown() override {
+        ToolkitSoundPlayer = nullptr;
         ImageBank.Clear();
         ToolkitTest::TearDown();
     }
@@ -34,6 +50,7 @@ protected:
         return -1;
     }
     TParticleList list;
+    std::vector<std::string> played;
 };
 
 TEST_F(EffectTest, EveryEffectMakesParticlesThatEndByThemselves) {
@@ -55,7 +72,6 @@ TEST_F(EffectTest, EveryEffectMakesParticlesThatEndByThemselves) {
         {"goal", [&] { EffectGoalComplete(list, 500, 400); }},
         {"no stars", [&] { EffectHandEndStars(list, 0, 500, 400); }},
         {"three stars", [&] { EffectHandEndStars(list, 3, 500, 400); }},
-        {"hand start", [&] { EffectHandStart(list, 500, 400); }},
         {"stake", [&] { EffectStake(list, 500, 400); }},
     };
     for (auto& [name, make] : effects) {
@@ -69,17 +85,44 @@ TEST_F(EffectTest, EveryEffectMakesParticlesThatEndByThemselves) {
     }
 }
 
-TEST_F(EffectTest, EffectsWithASoundOfTheirOwnPlayIt) {
-    std::vector<std::string> played;
-    ToolkitSoundPlayer = [&](const std::string& name, float) { played.push_back(name); };
-    EffectFiveTimesMultiplier(list, 500, 400);
-    EffectBow(list, 500, 400);
-    EffectHandEndStars(list, 2, 500, 400);
-    EffectHandStart(list, 500, 400);
-    EffectStake(list, 500, 400);
-    ToolkitSoundPlayer = nullptr;
-    EXPECT_EQ(played, (std::vector<std::string>{"fivexmultiplier", "shortpearl", "magicreleased",
-                                                "LevelEnd_2Stars", "LevelStart", "Stake"}));
+TEST_F(EffectTest, EffectsPlayTheirSoundsByName) {
+    using Names = std::vector<std::string>;
+    struct Case {
+        std::string name;
+        std::function<void()> make;
+        Names sounds;
+    };
+    std::vector<Case> cases = {
+        {"five times",
+         [&] { EffectFiveTimesMultiplier(list, 500, 400); },
+         {"fivexmultiplier", "shortpearl"}},
+        {"bow", [&] { EffectBow(list, 500, 400); }, {"magicreleased"}},
+        {"no stars", [&] { EffectHandEndStars(list, 0, 500, 400); }, {"LevelEnd_0Stars"}},
+        {"one star", [&] { EffectHandEndStars(list, 1, 500, 400); }, {"LevelEnd_1Star"}},
+        {"two stars", [&] { EffectHandEndStars(list, 2, 500, 400); }, {"LevelEnd_2Stars"}},
+        {"three stars", [&] { EffectHandEndStars(list, 3, 500, 400); }, {"LevelEnd_3Stars"}},
+        {"more than three", [&] { EffectHandEndStars(list, 7, 500, 400); }, {"LevelEnd_3Stars"}},
+        {"hand start", [&] { EffectHandStart(); }, {"LevelStart"}},
+        {"stake", [&] { EffectStake(list, 500, 400); }, {"stake"}},
+        {"goal", [&] { EffectGoalComplete(list, 500, 400); }, {}},
+    };
+    for (auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        played.clear();
+        c.make();
+        EXPECT_EQ(played, c.sounds);
+        list.Kill();
+    }
+}
+
+TEST_F(EffectTest, HandEndShowsOneMedalPerStarAndTheWord) {
+    for (int stars = 0; stars <= 3; ++stars) {
+        SCOPED_TRACE(stars);
+        EffectHandEndStars(list, stars, 500, 400);
+        // Medals, the big star on a perfect hand, and the word.
+        EXPECT_EQ(list.Count(), stars + (stars == 3 ? 1 : 0) + 1);
+        list.Kill();
+    }
 }
 
 TEST_F(EffectTest, GoldCoinWaitsFliesToTheCounterAndRests) {
