@@ -142,3 +142,18 @@ TEST_F(GalleryScreenTest, TheNameFieldRefusesBannedCharactersAndKeepsTheRest) {
     EXPECT_EQ(Game->CurrentTScreen, &gallery);
     EXPECT_FALSE(Game->Fading());
 }
+
+TEST_F(GalleryScreenTest, BackAndEscapeBothLeadToTheScreenItCameFrom) {
+    for (bool useEscape : {false, true}) {
+        if (Game->CurrentTScreen != &gallery) {
+            gallery.PreStart();
+            Game->GameFade.Finish();
+        }
+        if (useEscape)
+            Key(platform::keys::ESCAPE);
+        else
+            TEventSource::InjectClick(865, 673);  // the Back button
+        for (int i = 0; i < 200 && Game->CurrentTScreen != &back; ++i) Game->LogicWrapper();
+        EXPECT_EQ(Game->CurrentTScreen, &back) << (useEscape ? "Escape" : "Back");
+    }
+}
