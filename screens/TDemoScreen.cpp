@@ -6,6 +6,7 @@
 
 #include "framework/Globals.h"
 #include "framework/TGame.h"
+#include "screens/TGalleryScreen.h"
 
 TDemoScreen::TDemoScreen(const std::string& screenName, int r, int g, int b)
     : red(r), green(g), blue(b) {
@@ -13,6 +14,7 @@ TDemoScreen::TDemoScreen(const std::string& screenName, int r, int g, int b)
 }
 
 void TDemoScreen::Start() {
+    if (Gallery) GalleryButton = TGalleryScreen::MakeButton("Gallery Open", 834, 26);
     TScreen::Start();
     std::printf("Screen started: %s\n", name.c_str());
     std::fflush(stdout);
@@ -30,7 +32,14 @@ void TDemoScreen::Logic() {
         cardSpeed = -cardSpeed;
         cardX = std::clamp(cardX, 100.0f, 1024.0f - 186);
     }
-    if (Game->Mouse.GetLeftClick()) {
+    // The button takes its own click before the rest of the screen sees one.
+    if (GalleryButton && GalleryButton->Manage()) {
+        GalleryButton->ClearClick();
+        std::printf("Gallery button clicked\n");
+        std::fflush(stdout);
+        Gallery->BackTo = this;
+        Game->FadeTo(Gallery, 0, 1);
+    } else if (Game->Mouse.GetLeftClick()) {
         // Where the click landed in the game's own 1024x768 units.
         std::printf("Click at %d,%d\n", Game->Mouse.x, Game->Mouse.y);
         std::fflush(stdout);
@@ -67,4 +76,11 @@ void TDemoScreen::Draw() {
     gfx.DrawText("Screen: " + name + "   ticks: " + std::to_string(ticks), 40, 80);
     gfx.DrawText("Click to fade to the other screen.  P pauses.  Esc leaves.", 40, 700);
     gfx.ResetState();
+    if (GalleryButton) GalleryButton->Draw();
+    gfx.ResetState();
+}
+
+void TDemoScreen::Kill() {
+    GalleryButton.reset();
+    TScreen::Kill();
 }

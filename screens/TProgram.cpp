@@ -122,6 +122,11 @@ void TProgram::LoadAssets() {
     demoB = std::make_unique<TDemoScreen>("demo2", 36, 90, 70);
     demoA->Partner = demoB.get();
     demoB->Partner = demoA.get();
+    // The gallery shows the toolkit's widgets until the real screens use them.
+    gallery = std::make_unique<TGalleryScreen>();
+    gallery->BackTo = demoA.get();
+    demoA->Gallery = gallery.get();
+    demoB->Gallery = gallery.get();
 
     loader.TitleScreen = demoA.get();
     loader.Run();

@@ -4,6 +4,7 @@
 
 #include "platform/InstanceLock.h"
 #include "screens/TDemoScreen.h"
+#include "screens/TGalleryScreen.h"
 #include "screens/TGameLoader.h"
 
 // The program from its entry to its end: the start-up sequence, the frame loop, shutdown.
@@ -26,4 +27,5 @@ private:
     TGameLoader loader;
     std::unique_ptr<TDemoScreen> demoA;
     std::unique_ptr<TDemoScreen> demoB;
+    std::unique_ptr<TGalleryScreen> gallery;
 };
