@@ -21,6 +21,7 @@
 #include "platform/Sample.h"
 
 class TLoadingScreen;
+class TProfile;
 
 // The application object: settings, display state, timing, audio, screens, the current
 // profile. One lives for the whole run in the module-wide Game.
@@ -187,6 +188,7 @@ public:
     TGameFade GameFade;
     TMousePointer Mouse;
     std::string ProfileName;
+    std::shared_ptr<TProfile> CurrentProfile;
     int Region = 0, SubRegion = 0;
 
     // --- The framework key table (virtual key codes; 0 disables a key)
@@ -414,6 +416,12 @@ public:
 
     // The loading-screen step: advance the bar, draw, flip.
     void MoveBar();
+
+    // --- Profiles
+    // Deletes every ".dat" file in ProfilePath.
+    void DeleteAllProfiles();
+    // 1 when ProfilePath holds a profile file; an unreadable folder is fatal.
+    int ProfileFolderInUse();
 
 private:
     void MoveMouseEvent(int wx, int wy);

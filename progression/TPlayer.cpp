@@ -6,6 +6,7 @@
 
 #include "cards/TCardHooks.h"
 #include "framework/Globals.h"
+#include "framework/TProfile.h"
 #include "progression/TProgressHooks.h"
 #include "progression/TSaveData.h"
 #include "toolkit/Ticks.h"
@@ -184,4 +185,42 @@ void TPlayer::InstallCardHooks() {
         storyItemFound = 1;
         if (SaveData) SaveData->chapterStoryItemFound = 1;
     };
+}
+
+int TPlayer::ReadProfile(TProfile* profile, int load) {
+    if (!profile) return 0;
+    if (load) profile->Load();
+    Name = profile->Name;
+    Level = profile->CurrentLevel;
+    // The profile keeps the first locked chapter, one past the highest reached.
+    Unlocked = profile->LockedLevel - 1;
+    TotalScore = profile->Score;
+    Lives = profile->Lives;
+    TotalKills = profile->Kills;
+    TotalTimeTaken = profile->TimeTaken;
+    ClearTipFlags();
+    return 1;
+}
+
+void TPlayer::WriteProfile(TProfile* profile) {
+    if (!profile) return;
+    profile->Name = Name;
+    profile->CurrentLevel = Level;
+    profile->LockedLevel = Unlocked + 1;
+    profile->Score = TotalScore;
+    profile->Lives = Lives;
+    profile->Kills = TotalKills;
+    profile->TimeTaken = TotalTimeTaken;
+    profile->Save();
+}
+
+void TPlayer::ProfileGameOver(TProfile* profile, int save) {
+    if (!profile) return;
+    profile->Score = 0;
+    profile->CurrentLevel = 1;
+    if (SaveData) SaveData->hand = 1;
+    profile->Lives = 3;
+    profile->Kills = 0;
+    profile->TimeTaken = 0;
+    if (save) profile->Save();
 }

@@ -5,6 +5,8 @@
 
 #include "toolkit/TSprite.h"
 
+class TProfile;
+
 // Hands in each of the 20 chapters.
 inline constexpr int MAX_CHAPTERS = 20;
 inline constexpr std::array<int, MAX_CHAPTERS> handsPerChapter = {
@@ -66,6 +68,13 @@ public:
     void UpdateTotals();
     void CalcTimeBonus();
     void ClearTipFlags();
+    // Takes the lasting fields from the profile (loading its file first when load is set);
+    // 0 without a profile.
+    int ReadProfile(TProfile* profile, int load);
+    // Puts the lasting fields into the profile and saves its file.
+    void WriteProfile(TProfile* profile);
+    // After the last chapter: the counters start again but every chapter stays unlocked.
+    void ProfileGameOver(TProfile* profile, int save);
     void UsedPowerup(int kind);
     // Adds this logic step's duration (seconds) to the hand's time.
     void ManageTime();
