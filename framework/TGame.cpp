@@ -603,7 +603,13 @@ std::string TGame::ResolveDataPath(const std::string& path) const {
 void TGame::MoveBar() {
     if (!LoadingScreen || !Gfx || !Gfx->IsOpen()) return;
     LoadingScreen->Progress();
+    // The bar moves 247 times; drawing (and waiting for the display) on every step would
+    // make loading last seconds. One frame per display refresh is all the player can see,
+    // and the last step is always shown.
+    const double now = platform::Clock::MillisecsPrecise();
+    if (!LoadingScreen->Finished && now - LastBarFrameMs < 1000.0 / 60) return;
+    LastBarFrameMs = now;
     ClsWithColor();
     LoadingScreen->Draw();
-    Gfx->Flip(FlipSync);
+    Gfx->Flip(0);
 }

@@ -138,6 +138,8 @@ public:
     int InstantExit = 0;
     // Set when Enter went down while Alt was held, until the keys are read.
     int FullScreenChordHit = 0;
+    // When the loading bar was last drawn (MoveBar).
+    double LastBarFrameMs = -1e9;
     int Fade = 1;
     int NoFade = 0;
     int NoDraw = 0;

@@ -18,6 +18,7 @@
 #include "platform/Clock.h"
 #include "platform/PathResolver.h"
 #include "platform/SystemInfo.h"
+#include "progression/TProfileBinding.h"
 #include "toolkit/ToolkitSound.h"
 #include "toolkit/ToolkitText.h"
 
@@ -79,6 +80,8 @@ bool TProgram::Startup() {
         auto sound = SoundBank.Find(name);
         if (sound && Game && Game->Channels) Game->Channels->PlayGameSound(*sound, nullptr, volume);
     };
+    // Profiles carry the saved progress and fall back to their backup when damaged.
+    TProfileBinding::Install();
     // Its player-visible texts come from the game text.
     ToolkitTextLookup = [](const std::string& key) { return GameText.FindString(key); };
     uint64_t seed = StartSeed();
