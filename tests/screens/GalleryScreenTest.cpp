@@ -10,27 +10,16 @@
 #include "platform/Keys.h"
 #include "screens/TGalleryScreen.h"
 #include "screens/TGameLoader.h"
-#include "tests/framework/FrameworkFixture.h"
+#include "tests/screens/ShippedDataFixture.h"
 #include "toolkit/GameFonts.h"
 #include "toolkit/ToolkitSound.h"
 #include "toolkit/ToolkitText.h"
 
 // The gallery over the generated data folder, loaded as the game loads it, on the dummy display.
-class GalleryScreenTest : public FrameworkTest {
+class GalleryScreenTest : public ShippedDataTest {
 protected:
     void SetUp() override {
-        FrameworkTest::SetUp();
-        ResetAssetBanks();
-        platform::AudioDevice::Open("OpenAL Generic Software");
-        Game->DataPrefix = std::string(ROSEWICK_BUILD_DIR) + "/";
-        Game->SetDefaultPaths();
-        ImageBank.SetPath(Game->ImagePath);
-        SoundBank.SetPath(Game->SoundPath);
-        Game->MusicChannel = std::make_shared<platform::Channel>();
-        Game->SpeechChannel = std::make_shared<platform::Channel>();
-        Game->EscapeChannel = std::make_shared<platform::Channel>();
-        Game->ChannelsCreate(16);
-        OpenGraphics();
+        ShippedDataTest::SetUp();
         ToolkitTextLookup = [](const std::string& key) { return GameText.FindString(key); };
         ToolkitSoundPlayer = [this](const std::string& n, float) { played.push_back(n); };
         loader.TitleScreen = &back;
@@ -44,11 +33,7 @@ protected:
         gallery.Kill();
         ToolkitTextLookup = nullptr;
         ToolkitSoundPlayer = nullptr;
-        Game->Kill();
-        ClearGameFonts();
-        ResetAssetBanks();
-        FrameworkTest::TearDown();
-        platform::AudioDevice::Close();
+        ShippedDataTest::TearDown();
     }
     void Run(int ticks) {
         for (int i = 0; i < ticks; ++i) Game->LogicWrapper();

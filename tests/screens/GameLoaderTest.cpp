@@ -6,7 +6,7 @@
 #include "platform/AudioDevice.h"
 #include "screens/TClickToContinue.h"
 #include "screens/TGameLoader.h"
-#include "tests/framework/FrameworkFixture.h"
+#include "tests/screens/ShippedDataFixture.h"
 #include "toolkit/GameEffects.h"
 #include "toolkit/GameFonts.h"
 #include "toolkit/TParticleList.h"
@@ -22,30 +22,13 @@ struct FakeButton : TWidget {
 }  // namespace
 
 // The whole loading sequence over the generated data folder, on the dummy display.
-class GameLoaderTest : public FrameworkTest {
+class GameLoaderTest : public ShippedDataTest {
 protected:
     void SetUp() override {
-        FrameworkTest::SetUp();
-        ResetAssetBanks();
-        platform::AudioDevice::Open("OpenAL Generic Software");
-        Game->DataPrefix = std::string(ROSEWICK_BUILD_DIR) + "/";
-        Game->SetDefaultPaths();
-        ImageBank.SetPath(Game->ImagePath);
-        SoundBank.SetPath(Game->SoundPath);
-        Game->MusicChannel = std::make_shared<platform::Channel>();
-        Game->SpeechChannel = std::make_shared<platform::Channel>();
-        Game->EscapeChannel = std::make_shared<platform::Channel>();
-        Game->ChannelsCreate(16);
-        OpenGraphics();
+        ShippedDataTest::SetUp();
         loader.TitleScreen = &title;
     }
-    void TearDown() override {
-        Game->Kill();
-        ClearGameFonts();
-        ResetAssetBanks();
-        FrameworkTest::TearDown();
-        platform::AudioDevice::Close();
-    }
+    void TearDown() override { ShippedDataTest::TearDown(); }
 
     TGameLoader loader;
     ProbeScreen title{"title"};
