@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "framework/Globals.h"
+#include "framework/TEventSource.h"
 #include "framework/TGame.h"
 #include "screens/TProgram.h"
 
@@ -56,6 +57,12 @@ int main(int argc, char** argv) {
     Game->SuspendedEvent = 0;
     for (int i = 0; i < 400 && (!Game->CurrentTScreen || Game->CurrentTScreen->name != "demo");
          ++i) {
+        // The loading screen waits for a click on its button.
+        if (i % 20 == 0) {
+            int wx = 0, wy = 0;
+            Game->VirtualToWindow(512, 725, wx, wy);
+            TEventSource::InjectClick(wx, wy);
+        }
         Delta = 1;
         Game->LogicWrapper();
     }
