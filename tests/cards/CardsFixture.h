@@ -13,30 +13,17 @@
 #include "framework/TEventSource.h"
 #include "framework/TGame.h"
 #include "framework/TRandom.h"
-#include "tests/TestSupport.h"
+#include "tests/toolkit/ToolkitFixture.h"
 
 // A fresh Game (5 ms ticks, Delta 1, no window), a fresh current level whose layouts come
 // from a temp folder, fresh card hooks and a seeded rules stream. Images are not loaded, so
 // cards keep no pictures: the logic runs without them.
-class CardsTest : public ::testing::Test {
+class CardsTest : public ToolkitTest {
 protected:
     void SetUp() override {
-        GraphicsOpen = 0;
-        Delta = 1.0f;
-        VirtualWidth = 1024;
-        VirtualHeight = 768;
+        ToolkitTest::SetUp();
         FatalMissingAssets = 0;
-        TEventSource::ClearInjected();
-        FlushKeyboard();
-        Game = std::make_unique<TGame>();
-        Game->UseCorrectPath = 0;
-        Game->SubPath = dir.Path().string() + "/";
-        SharedDataPath = Game->SubPath;
         Game->LevelsPath = dir.Path().string() + "/levels/";
-        Game->FixedRateLogic.Now = [this] { return now; };
-        Game->FixedRateLogic.Create();
-        Game->FixedRateLogic.SetDefaultFramerate(200);
-        Game->FixedRateLogic.Init();
         CardHooks = TCardHooks();
         RulesRandom.Seed(12345);
         EffectsRandom.Seed(999);
@@ -46,11 +33,8 @@ protected:
     void TearDown() override {
         CurrentLevel.reset();
         CardHooks = TCardHooks();
-        Game.reset();
         FatalMissingAssets = 1;
-        TEventSource::ClearInjected();
-        FlushKeyboard();
-        Delta = 1.0f;
+        ToolkitTest::TearDown();
     }
 
     // Writes a level file for chapter-hand into the temp levels folder.
@@ -109,7 +93,4 @@ protected:
         }
         return steps;
     }
-
-    testsupport::TempDir dir;
-    int64_t now = 1000;
 };
