@@ -403,7 +403,7 @@ void TGameScreen::Draw() {
     float bottom = GetBottomHUDOffsetY();
     CurrentLevel->cardList->SetStockCardsOffsetY(bottom);
     CurrentLevel->cardList->SetFoundationCardsOffsetY(bottom);
-    CurrentLevel->cardList->SetWildcardsOffsetX(-bottom);
+    CurrentLevel->cardList->SetWildcardsOffsetX(bottom);
     DrawHUD();
     // Bella stands in the corner, holding the fan of wildcards.
     // Trimmed: drawn by the top-left corner of its untrimmed original.

@@ -157,15 +157,13 @@ void TGameScreen::StartLevel() {
     goalsOfferedThisHand = 0;
     ShownStartMessage = 0;
     Log("Hand started: " + std::to_string(chapter) + "-" + std::to_string(hand));
+    if (hand == 1 && showStoryOnHand1 && ChapterStory && ChapterStory(chapter)) return;
     StartIntroAnim();
 }
 
 void TGameScreen::RestartLevel() {
-    // The same layout with a new shuffle; what the hand had earned is taken back.
-    if (SaveData) {
-        SaveData->chapterGold -= Player ? Player->levelGoldCollected : 0;
-        if (SaveData->chapterGold < 0) SaveData->chapterGold = 0;
-    }
+    // The same layout with a new shuffle; the chapter's counters go back to the hand's start.
+    if (SaveData) SaveData->RevertChapterStats(hand);
     Log("Hand restarted");
     StartLevel();
 }
@@ -228,6 +226,13 @@ void TGameScreen::ManageIntroAnim() {
     }
     if (introStage == 2 && IntroAnim.Counter <= MsToTicks(1150)) {
         introStage = 3;
+        if (StartMessage && !ShownStartMessage) {
+            auto [header, body] = StartMessage(chapter, hand);
+            if (!body.empty()) {
+                ShownStartMessage = 1;
+                MessageDialog = CreateMessageDialog(header, body);
+            }
+        }
         if (hand == 1 && chapter >= 2 && !goalsOfferedThisHand) {
             goalsOfferedThisHand = 1;
             OpenGoals();

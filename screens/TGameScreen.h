@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/TScreen.h"
@@ -107,6 +108,12 @@ public:
 
     // Where a finished hand goes; the default deals the next hand at once.
     std::function<void()> HandFinished;
+    // The story's part in a hand, until the story mode exists: on a chapter's first hand,
+    // ChapterStory may start the chapter's story and return true (it then calls
+    // StartIntroAnim when it ends); StartMessage gives the header and body of a hand's start
+    // message, empty for none.
+    std::function<bool(int chapter)> ChapterStory;
+    std::function<std::pair<std::string, std::string>(int chapter, int hand)> StartMessage;
     // Reports what the screen did, one line each ("Hand started: 1-1", "Hand ended: ...").
     static void Log(const std::string& line);
 
