@@ -23,8 +23,9 @@ class TParticleList;
 //     CupidArmed, LyreActive, PowerupBlocksInput, CupidActivate, DropArrow, OverPowerupButton
 //     and ChargeAllPowerups to them), LoadAll() once the image bank is filled.
 //   - ResetAll() at the start of every hand (charges are kept).
-//   - Each logic tick after the level's Manage: UpdateAll(Delta, mouse x, mouse y), then on a
-//     left click of that tick ManageHUDClicks(x, y).
+//   - Each logic tick: ManageMouseClick() before the level's Manage (the level takes every
+//     click it sees; ManageHUDClicks(x, y) serves a screen that samples the click itself), and
+//     UpdateAll(Delta, mouse x, mouse y) after it.
 //   - Each frame: DrawAll(showOverlay) for the buttons, DrawEffects() over the tableau (arrows,
 //     burning cards, fire and charge effects: the powerups own these effects).
 //   - The saved progress keeps the charges: ProgressHooks.GetPowerupCharge = GetCharge and
@@ -93,6 +94,9 @@ public:
     static void UpdateAll(float delta, int mouseX, int mouseY);
     // A left click at (x, y): 1 a powerup fired, -1 a button refused it, 0 no button there.
     static int ManageHUDClicks(int x, int y);
+    // This tick's left click from Game->Mouse: one on a button is taken, so the cards never
+    // see it, and handled as ManageHUDClicks; elsewhere it is left alone (0).
+    static int ManageMouseClick();
     static void DrawAll(int showOverlay);
     static void DrawEffects();
     static void SetIntroYAll(float y);
