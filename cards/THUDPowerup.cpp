@@ -138,6 +138,16 @@ int THUDPowerup::ManageHUDClicks(int x, int y) {
     return 0;
 }
 
+int THUDPowerup::ManageMouseClick() {
+    if (!Game || !Game->Mouse.h1) return 0;
+    int x = Game->Mouse.x, y = Game->Mouse.y;
+    bool over = false;
+    for (const auto& p : Powerups) over = over || (p && p->PointWithin(x, y));
+    if (!over) return 0;
+    Game->Mouse.GetLeftClick();
+    return ManageHUDClicks(x, y);
+}
+
 void THUDPowerup::DrawAll(int showOverlay) {
     for (const auto& p : Powerups)
         if (p) p->Draw(showOverlay);

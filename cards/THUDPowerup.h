@@ -23,15 +23,19 @@ class TParticleList;
 //     CupidArmed, LyreActive, PowerupBlocksInput, CupidActivate, DropArrow, OverPowerupButton
 //     and ChargeAllPowerups to them), LoadAll() once the image bank is filled.
 //   - ResetAll() at the start of every hand (charges are kept).
-//   - Each logic tick after the level's Manage: UpdateAll(Delta, mouse x, mouse y), then on a
-//     left click of that tick ManageHUDClicks(x, y).
-//   - Each frame: DrawAll(showOverlay) for the buttons, DrawEffects() over the tableau (arrows,
-//     burning cards, fire and charge effects: the powerups own these effects).
+//   - Each logic tick: ManageMouseClick() before the level's Manage (the level takes every
+//     click it sees; ManageHUDClicks(x, y) serves a screen that samples the click itself), and
+//     UpdateAll(Delta, mouse x, mouse y) after it.
+//   - Each frame: DrawAll(showOverlay) for the buttons in the bottom panel, then DrawEffects()
+//     over the table and the panel (arrows from the bow, burning cards, fire, the charged
+//     ring: the powerups own these effects).
+//   - KillAll() when the play screen goes for good (drops the effects and the three).
 //   - The saved progress keeps the charges: ProgressHooks.GetPowerupCharge = GetCharge and
 //     SetPowerupCharge = SetCharge.
 //   - The powerups need from the play screen, through CardHooks: HUDPowerupBlockInput (read
 //     while a powerup works), hudChargedTrigger ("GaugeFull" at the end of the tick),
-//     SetPowerupPointer / ClearPowerupPointer, DisableUndo, UsedPowerup, FadeTips, Sound.
+//     SetPowerupPointer / ClearPowerupPointer, DisableUndo, FadeTips, Sound; UsedPowerup is
+//     the player's (TPlayer::InstallCardHooks).
 class THUDPowerup {
 public:
     static constexpr int HUDStartX = 335;
@@ -60,6 +64,7 @@ public:
     std::shared_ptr<TGameImage> HUDClickedImage;     // while armed or working
     std::shared_ptr<TGameImage> HUDBackImage;        // the frame, drawn over the gauge
     std::shared_ptr<TGameImage> HUDChargeBackImage;  // the empty gauge
+    // The buttons have no pins or "none" picture of their own; these stay empty.
     std::array<std::shared_ptr<TGameImage>, HUD_PIN_COUNT> HUDPinImages{};
     std::shared_ptr<TGameImage> HUDNone;
     std::shared_ptr<TGameImage> HUDOverlay;
@@ -93,6 +98,9 @@ public:
     static void UpdateAll(float delta, int mouseX, int mouseY);
     // A left click at (x, y): 1 a powerup fired, -1 a button refused it, 0 no button there.
     static int ManageHUDClicks(int x, int y);
+    // This tick's left click from Game->Mouse: one on a button is taken, so the cards never
+    // see it, and handled as ManageHUDClicks; elsewhere it is left alone (0).
+    static int ManageMouseClick();
     static void DrawAll(int showOverlay);
     static void DrawEffects();
     static void SetIntroYAll(float y);

@@ -143,6 +143,26 @@ TEST_F(PowerupTest, ButtonRectangle) {
     EXPECT_TRUE(sounds.empty());
 }
 
+TEST_F(PowerupTest, AMouseClickOnAButtonIsTakenBeforeTheCardsSeeIt) {
+    Buy({25});
+    LayTable();
+    Bird().ChargeFully();
+    // On the table: left for the cards.
+    Game->Mouse.x = static_cast<int>(row[2]->x);
+    Game->Mouse.y = static_cast<int>(row[2]->y);
+    Game->Mouse.h1 = 1;
+    EXPECT_EQ(THUDPowerup::ManageMouseClick(), 0);
+    EXPECT_EQ(Game->Mouse.h1, 1);
+    // On the Phoenix: it fires and the click is gone.
+    Game->Mouse.x = Bird().HUDLocation.X + 50;
+    Game->Mouse.y = Bird().HUDLocation.Y + 50;
+    EXPECT_EQ(THUDPowerup::ManageMouseClick(), 1);
+    EXPECT_EQ(Game->Mouse.h1, 0);
+    EXPECT_EQ(Bird().m_Active, 1);
+    // No click this tick: nothing.
+    EXPECT_EQ(THUDPowerup::ManageMouseClick(), 0);
+}
+
 TEST_F(PowerupTest, AButtonRefusesWhenNotReady) {
     LayTable();
     // Not bought, not charged, or bought and charged: only the last fires.
