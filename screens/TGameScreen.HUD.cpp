@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "cards/TCardHooks.h"
+#include "cards/THUDPowerup.h"
 #include "cards/TLevel.h"
 #include "framework/Globals.h"
 #include "framework/TGame.h"
@@ -148,7 +149,7 @@ void TGameScreen::ProcessSoundTriggers() {
             PlayToolkitSound(name, 1.0f);
     };
     if (TriggerGoldCoin) play("coin", TriggerGoldCoinPan);
-    if (TriggerHUDCharged) play("GaugeFull", 0);
+    if (TriggerHUDCharged || CardHooks.hudChargedTrigger) play("GaugeFull", 0);
     if (CardHooks.flipSoundTrigger)
         play("flip", CardHooks.flipSoundPan / static_cast<float>(CardHooks.flipSoundTrigger));
     if (TriggerCardLandCounter > 0) TriggerCardLandCounter -= Delta;
@@ -166,6 +167,7 @@ void TGameScreen::ClearSoundTriggers() {
     TriggerGoldCoin = 0;
     TriggerGoldCoinPan = 0;
     TriggerHUDCharged = 0;
+    CardHooks.hudChargedTrigger = 0;
     CardHooks.flipSoundTrigger = 0;
     CardHooks.flipSoundPan = 0;
     CardHooks.landSoundTrigger = 0;
@@ -301,6 +303,9 @@ void TGameScreen::DrawHUD() {
     // The panels are drawn from their corner; the other pictures from their centre.
     DrawImage(BottomPanelImage, 0, static_cast<float>(VirtualHeight) - 176 + bottom);
     DrawImage(PowerupsBackground, 160, static_cast<float>(VirtualHeight) - 88 + bottom);
+    THUDPowerup::SetIntroYAll(bottom);
+    THUDPowerup::DrawAll(1);
+    gfx.ResetState();
     DrawImage(UndoButtonDecoration, UNDO_X + 55, UNDO_Y + 16 + bottom);
     DrawImage(TopPanelImage, 0, top);
     DrawStatusText();
@@ -410,6 +415,7 @@ void TGameScreen::Draw() {
     DrawImage(BellaImage, 724, static_cast<float>(VirtualHeight) - 330 + bottom);
     CurrentLevel->Draw();
     Effects.Draw();
+    THUDPowerup::DrawEffects();
     gfx.ResetState();
     CurrentLevel->DrawFan();
     gfx.ResetState();

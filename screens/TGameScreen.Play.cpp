@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "cards/TCardHooks.h"
+#include "cards/THUDPowerup.h"
 #include "cards/TLevel.h"
 #include "framework/Globals.h"
 #include "framework/TGame.h"
@@ -103,7 +104,8 @@ bool TGameScreen::EndComboActive() const {
 }
 
 int TGameScreen::ManageButtons() {
-    bool busy = CurrentLevel->CountMoving(1) > 0 || OutroRunning() || HUDPowerupBlockInput ||
+    bool busy = CurrentLevel->CountMoving(1) > 0 || OutroRunning() ||
+                CardHooks.HUDPowerupBlockInput || THUDPowerup::HUDPowerupIsActive() ||
                 EndComboAnimActive || BlockInput ||
                 (CardHooks.PowerupBlocksInput && CardHooks.PowerupBlocksInput());
     // The undo button shows whether an undo is possible right now.

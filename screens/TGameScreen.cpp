@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "cards/TCardHooks.h"
+#include "cards/THUDPowerup.h"
 #include "cards/THandSetup.h"
 #include "cards/TLevel.h"
 #include "framework/Globals.h"
@@ -55,6 +56,9 @@ void TGameScreen::Load() {
     NumberFont = FindGameFont("NumericFont");
     TipFont = FindGameFont("GUIFontSmall");
     FillPearlCoords();
+    // The three powerup buttons, Cupid, Lyre and Phoenix, live as long as the game.
+    if (!THUDPowerup::Cupid()) THUDPowerup::CreateAll();
+    THUDPowerup::LoadAll();
     loaded = 1;
 }
 
@@ -113,6 +117,16 @@ void TGameScreen::WireHooks() {
         BlockInput = 0;
     };
     CardHooks.ShowStockTip = [] {};
+    THUDPowerup::InstallCardHooks();
+    CardHooks.SetPowerupPointer = [this](const std::string& cursor, int kind) {
+        SetPointerImage(ImageBank.Find(cursor, 1), kind, 0);
+    };
+    CardHooks.ClearPowerupPointer = [this] { RestorePointer(); };
+    CardHooks.DisableUndo = [this] { SetUndoButtonState(0); };
+    ProgressHooks.GetPowerupCharge = [](int kind) { return THUDPowerup::GetCharge(kind); };
+    ProgressHooks.SetPowerupCharge = [](int kind, int charge) {
+        THUDPowerup::SetCharge(kind, charge);
+    };
     ProgressHooks.StartCombo = [this] { StartCombo(); };
     ProgressHooks.HideComboPanel = [this] { HideComboPanel(); };
     ProgressHooks.SetUndoButtonCaption = [this] { SetUndoButtonCaption(); };
@@ -149,6 +163,7 @@ void TGameScreen::StartLevel() {
     Game->FixedRateLogic.Init();
     RestorePointer();
     ResetButtons();
+    THUDPowerup::ResetAll();
     ResetComboPanel();
     if (chapter == 7 && hand == 1) ProgressHooks.Achievement("VisitLondon");
     LoadBackground();
@@ -395,7 +410,10 @@ void TGameScreen::Logic() {
         ticksInHand++;
         if (!ManageButtons()) {
             Player->Manage();
+            // A click on a powerup button is the button's; the cards never see it.
+            THUDPowerup::ManageMouseClick();
             CurrentLevel->Manage();
+            THUDPowerup::UpdateAll(Delta, Game->Mouse.x, Game->Mouse.y);
             ManageToolTip();
         }
     }
@@ -476,7 +494,7 @@ void TGameScreen::ClearAll() {
     Effects.Kill();
     TopEffects.Kill();
     BlockInput = 0;
-    HUDPowerupBlockInput = 0;
+    CardHooks.HUDPowerupBlockInput = 0;
     showComboPanel = 0;
     PlayShown = 0;
     MessageDialog.reset();

@@ -89,7 +89,6 @@ public:
     // --- Pointer
     int PointerPowerupType = -1;
     std::shared_ptr<TGameImage> PointerImageStored;
-    int HUDPowerupBlockInput = 0;
     // --- Panel images
     std::shared_ptr<TGameImage> BottomPanelImage, TopPanelImage, MultiplierPanelImage,
         MultiplierGlowImage, MultiplierGlowOverlayImage, PearlImage, ComboPanelImage,

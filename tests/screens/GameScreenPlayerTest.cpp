@@ -5,6 +5,7 @@
 #include <set>
 #include <sstream>
 
+#include "cards/THUDPowerup.h"
 #include "framework/TChannelArray.h"
 #include "framework/TGame.h"
 #include "framework/TSoundBank.h"
@@ -99,7 +100,10 @@ protected:
                     << where << ": card " << c->value << " lies in " << places << " places";
             }
         }
-        ASSERT_EQ(CountOrdinary(), ordinaryAtStart + bowCopies - burnt)
+        for (const auto& c : THUDPowerup::BurningCards())
+            if (Ordinary(*c)) takenOff.insert(c.get());
+        ASSERT_EQ(CountOrdinary() + static_cast<int>(takenOff.size()),
+                  ordinaryAtStart + bowCopies - burnt)
             << where << ": an ordinary card was lost or duplicated";
         ASSERT_LE(CountWildcards(), wildcardsAtStart)
             << where << ": a wildcard appeared from nowhere";
@@ -107,9 +111,11 @@ protected:
 
     bool Idle() const {
         return !screen->IntroRunning() && !screen->OutroRunning() &&
-               CurrentLevel->CountMoving(1) == 0 && !screen->Banking() && !screen->BlockInput &&
-               !CardHooks.storyItemAnimInProgress && CardHooks.StockPileDelay <= 0 &&
-               !CardHooks.BlockStockInput && !CardHooks.BlockTableauInput;
+               (!THUDPowerup::HUDPowerupIsActive() || CardHooks.IsCupidArmed()) &&
+               !CardHooks.HUDPowerupBlockInput && CurrentLevel->CountMoving(1) == 0 &&
+               !screen->Banking() && !screen->BlockInput && !CardHooks.storyItemAnimInProgress &&
+               CardHooks.StockPileDelay <= 0 && !CardHooks.BlockStockInput &&
+               !CardHooks.BlockTableauInput;
     }
 
     // What a person would do next: a valid card, else bank the combo, else draw, else end.
@@ -119,6 +125,24 @@ protected:
             return;
         }
         auto& list = *CurrentLevel->cardList;
+        // With Cupid armed, an arrow for a free card.
+        if (CardHooks.IsCupidArmed()) {
+            for (const auto& c : list.cards)
+                if (c->tableau && c->inPlay && c->specialType == 0 && !c->targeted) {
+                    PushClick(static_cast<int>(c->x), static_cast<int>(c->y));
+                    powerupShots++;
+                    return;
+                }
+        }
+        // A charged powerup is fired as soon as it can be.
+        for (const auto& p : THUDPowerup::Powerups) {
+            if (!p || p->GetPowerLevel() < 1 || !p->IsCharged() || !p->HasValidMove() ||
+                THUDPowerup::HUDPowerupIsActive())
+                continue;
+            PushClick(p->HUDLocation.X + 50, p->HUDLocation.Y + 60);
+            powerupsFired++;
+            return;
+        }
         std::shared_ptr<TCard> play;
         bool lockedOut = CurrentLevel->CountLocks(0) > 0 && CurrentLevel->CountLocks(1) == 0;
         for (const auto& c : list.cards) {
@@ -151,6 +175,26 @@ protected:
         actions++;
     }
 
+    // What holds the hand up, for a hand that never ends.
+    std::string State() const {
+        std::ostringstream out;
+        out << "intro " << screen->IntroRunning() << " outro " << screen->OutroRunning()
+            << " moving " << CurrentLevel->CountMoving(1) << " banking " << screen->Banking()
+            << " block " << screen->BlockInput << CardHooks.BlockStockInput
+            << CardHooks.BlockTableauInput << " hudblock " << CardHooks.HUDPowerupBlockInput
+            << " powerup active " << THUDPowerup::HUDPowerupIsActive() << " cupid "
+            << CardHooks.IsCupidArmed() << " story " << CardHooks.storyItemAnimInProgress << " key "
+            << CardHooks.PointerIsKey << " stock " << CurrentLevel->CountStock() << " tableau "
+            << CurrentLevel->CountTableau() << " endhand " << screen->EndHandButton->Active
+            << " endcombo " << screen->EndComboActive() << " dialog "
+            << (screen->MessageDialog || screen->GoalsDialog);
+        for (const auto& c : CurrentLevel->cardList->cards)
+            if (c->moving || c->IsFlipping())
+                out << "\n  moving card " << c->value << " t" << c->tableau << " s" << c->stock
+                    << " f" << c->foundation << " fan" << c->fan << " at " << c->x << "," << c->y;
+        return out.str();
+    }
+
     // Plays chapter-hand to its end; false when it never ended.
     bool PlayHand(int chapter, int hand, bool allShop) {
         for (int i = 0; i < TSaveData::SHOP_ITEMS; ++i)
@@ -160,6 +204,7 @@ protected:
         screen->StartLevel();
         finished = 0;
         bowCopies = burnt = 0;
+        takenOff.clear();
         ordinaryAtStart = CountOrdinary();
         wildcardsAtStart = CountWildcards();
         std::ostringstream where;
@@ -186,6 +231,8 @@ protected:
     int actions = 0;
     int ordinaryAtStart = 0, wildcardsAtStart = 0;
     int bowCopies = 0, burnt = 0;
+    std::set<const TCard*> takenOff;
+    int powerupsFired = 0, powerupShots = 0;
 };
 
 TEST_F(ScriptedPlayerTest, PlaysThirtyHandsAcrossTheChaptersWithAndWithoutTheShop) {
@@ -196,9 +243,11 @@ TEST_F(ScriptedPlayerTest, PlaysThirtyHandsAcrossTheChaptersWithAndWithoutTheSho
         int hand = 1 + (i * 3) % hands;
         bool shop = i % 2 == 1;
         ASSERT_TRUE(PlayHand(chapter, hand, shop))
-            << "hand " << chapter << "-" << hand << " never ended";
+            << "hand " << chapter << "-" << hand << " never ended: " << State();
         played++;
     }
     EXPECT_EQ(played, 30);
     EXPECT_GT(actions, 30 * 20);
+    EXPECT_GT(powerupsFired, 0) << "with the shop bought the powerups charge and are used";
+    EXPECT_GT(powerupShots, 0) << "Cupid's arrows were shot";
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cards/TCardHooks.h"
+#include "cards/THUDPowerup.h"
 #include "cards/TLevel.h"
 #include "framework/TRandom.h"
 #include "progression/TPlayer.h"
@@ -41,6 +42,7 @@ protected:
     }
     void TearDown() override {
         screen.reset();
+        THUDPowerup::KillAll();
         CurrentLevel.reset();
         CardHooks = TCardHooks();
         ProgressHooks = TProgressHooks();
