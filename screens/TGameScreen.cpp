@@ -301,7 +301,8 @@ int TGameScreen::StartOutroAnim() {
     if (EndComboActive() && !Banking()) StartEndComboAnim();
     CardHooks.outroAnimInProgress = 1;
     HUDSliding = 1;
-    int left = CurrentLevel->CountTableau();
+    // The jump key's hand counts as cleared.
+    int left = JumpToLevelEndUsed ? 0 : CurrentLevel->CountTableau();
     wellDoneLength = left <= 1 ? 2800 : left == 2 ? 2550 : 2000;
     WellDoneAnim.Init(wellDoneLength);
     WellDoneAnim.Reset();
@@ -431,8 +432,10 @@ void TGameScreen::Logic() {
 
 void TGameScreen::SpecificKeys() {
     if (MenuDialog || (Player && Player->DeathCounter > 0) || Game->Fading()) return;
-    bool ctrl = KeyDown(platform::keys::CONTROL) || KeyDown(platform::keys::LCONTROL) ||
-                KeyDown(platform::keys::RCONTROL) || Game->Debug;
+    // A quick chord may press and release Ctrl within one tick: a hit counts as held.
+    using namespace platform::keys;
+    bool ctrl = KeyDown(CONTROL) || KeyDown(LCONTROL) || KeyDown(RCONTROL) ||
+                KeyHitCounts[LCONTROL] || KeyHitCounts[RCONTROL] || Game->Debug;
     if (!ctrl) return;
     if (KeyHit('R')) {
         FlushKeyboard();

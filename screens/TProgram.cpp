@@ -154,12 +154,17 @@ void TProgram::LoadPlayerProgress() {
         Player->Level = debugChapter;
         SaveData->hand = std::max(1, debugHand);
     }
+    if (debugShopAll && SaveData)
+        for (int i = 0; i < TSaveData::SHOP_ITEMS; ++i) SaveData->SetShopItemStatus(i, 2);
 }
 
 void TProgram::ApplyDebugStart() {
 #ifndef NDEBUG
     // Developer builds: ROSEWICK_START=demo shows the demo screens (the window checks use
     // them), ROSEWICK_START=C-H deals chapter C hand H.
+    // ROSEWICK_SHOP=all: every shop item bought.
+    if (const char* shop = std::getenv("ROSEWICK_SHOP"); shop && std::string(shop) == "all")
+        debugShopAll = 1;
     const char* start = std::getenv("ROSEWICK_START");
     if (!start) return;
     std::string what = start;

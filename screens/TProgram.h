@@ -36,5 +36,5 @@ private:
     std::unique_ptr<TDemoScreen> demoB;
     std::unique_ptr<TGalleryScreen> gallery;
     std::unique_ptr<TGameScreen> game;
-    int debugChapter = 0, debugHand = 0;
+    int debugChapter = 0, debugHand = 0, debugShopAll = 0;
 };
