@@ -1,7 +1,8 @@
 #include "progression/TDialogGoals.h"
 
 #include "framework/Globals.h"
-#include "framework/TImageBank.h"
+#include "framework/TGame.h"
+#include "framework/TGameImage.h"
 #include "toolkit/GameDialogs.h"
 #include "toolkit/GameEffects.h"
 #include "toolkit/GameFonts.h"
@@ -63,8 +64,11 @@ void TDialogGoals::ShowGoalCompleteEffect(TDialog& dialog) {
 }
 
 std::shared_ptr<TDialogGoals> OpenGoalsDialog(int completedIndex) {
-    auto d =
-        TDialogGoals::Create("", ImageBank.Find("GoalsDialog"), 0, 0, DIALOG_BORDER, "Button OK");
+    // Its own copy with the handle at the corner, where a dialog draws its picture from; the
+    // bank's "GoalsDialog" has a centred handle.
+    std::string folder = Game ? Game->ImagePath : std::string();
+    auto image = TGameImage::Create(folder + "Dialogs/GoalsDialog.png", -1, 0);
+    auto d = TDialogGoals::Create("", image, 0, 0, DIALOG_BORDER, "Button OK");
     d->SetupTextHeader(ToolkitText("Chapter Goals"), 1, TColor::Create(255, 255, 255), nullptr,
                        FindGameFont("Header"));
     d->TextHeader->AutoScale(HEADER_MAX_WIDTH);

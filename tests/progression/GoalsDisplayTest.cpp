@@ -60,7 +60,7 @@ protected:
         SaveData->timer = 0;
         SaveData->CreateGoals();
     }
-    // The shipped menus and fonts, and plain stand-ins for the bank's pictures.
+    // The shipped pictures, menus and fonts, and a plain stand-in for the rings' picture.
     void UseShippedData() {
         ASSERT_TRUE(ShippedFontsPresent()) << "the generated data folder is missing";
         std::string data =
@@ -69,7 +69,6 @@ protected:
         Game->SetMenuPath(data + "/menus");
         Game->SetFontPath(data + "/fonts");
         LoadGameFonts();
-        ImageBank.Add("GOALSDIALOG", SolidImage(640, 480, 60, 20, 40));
         ImageBank.Add("PARTICLERINGPINK", SolidImage(16, 16, 255, 120, 200, 1));
     }
     int Count(const std::string& sound) const {
@@ -194,6 +193,10 @@ TEST_F(GoalsDisplayTest, OnlyADialogForAGoalJustMetAnnouncesIt) {
         ASSERT_TRUE(d->Menu->FindButton("OK"));
         EXPECT_EQ(d->Menu->FindButton("OK")->Caption->Text, "<Button OK>");
         EXPECT_EQ(d->completedGoalIndex, c.completed);
+        // The picture is drawn from the dialog's corner.
+        ASSERT_TRUE(d->Background);
+        EXPECT_EQ(d->Background->midhandled, 0);
+        EXPECT_EQ(d->w, 640);
         // The labels start from the dialog's top with 35 between lines.
         EXPECT_EQ(d->y, 144);
         EXPECT_FLOAT_EQ(d->goalsDisplay.goal1Label->Y, 144 + 220);
