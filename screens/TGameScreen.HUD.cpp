@@ -96,9 +96,7 @@ void TGameScreen::StartCardEffect(int effect, const TCard& card) {
                            [this, ends, amount, x](TParticle&) {
                                // Its second phase end: the coin has reached the counter.
                                if (++*ends != 2) return;
-                               if (Player)
-                                   Player->levelGoldInTransit =
-                                       std::max(0, Player->levelGoldInTransit - amount);
+                               if (Player) Player->GoldLanded(amount);
                                TriggerGoldCoin++;
                                TriggerGoldCoinPan = (x - 512) / 512;
                            });

@@ -14,6 +14,7 @@
 #include "framework/TGameImage.h"
 #include "framework/TImageBank.h"
 #include "framework/TProfile.h"
+#include "progression/TDialogGoals.h"
 #include "progression/TPlayer.h"
 #include "progression/TProgressHooks.h"
 #include "progression/TSaveData.h"
@@ -130,6 +131,10 @@ void TGameScreen::WireHooks() {
     ProgressHooks.StartCombo = [this] { StartCombo(); };
     ProgressHooks.HideComboPanel = [this] { HideComboPanel(); };
     ProgressHooks.SetUndoButtonCaption = [this] { SetUndoButtonCaption(); };
+    // A goal met in the middle of a hand is announced at once, unless the list is open.
+    ProgressHooks.GoalCompleted = [this](int index) {
+        if (!GoalsDialog) GoalsDialog = OpenGoalsDialog(index);
+    };
     if (!ProgressHooks.UnlockAchievement)
         ProgressHooks.UnlockAchievement = [](const std::string& achievement) {
             Log("Achievement: " + achievement);
@@ -152,6 +157,7 @@ void TGameScreen::StartLevel() {
     CurrentLevel->SetGlobals();
     THandSetup::Deal(*CurrentLevel, chapter, hand);
 
+    SaveData->CreateGoals();
     if (hand == 1) SaveData->ClearChapterStats(1);
     SaveData->ClearHandStats();
     SaveData->BackupChapterStats();
@@ -476,8 +482,7 @@ void TGameScreen::EndStoryItemRevealed() {
 
 void TGameScreen::OpenGoals() {
     if (GoalsDialog) return;
-    GoalsDialog =
-        CreateMessageDialog(ToolkitText("Chapter Goals"), ToolkitText("Goals Coming Body"));
+    GoalsDialog = OpenGoalsDialog(-1);
 }
 
 void TGameScreen::ClearCounters() {
