@@ -24,6 +24,26 @@ constexpr int SHOP_EARRINGS = 39;
 bool Bought(int index) {
     return SaveData && SaveData->IsPurchased(index);
 }
+
+// Tests one goal before and after a counter changes: the goal is announced only on the change
+// that makes it met.
+class GoalWatch {
+public:
+    explicit GoalWatch(int goalIndex)
+        : index(goalIndex), before(SaveData ? SaveData->GoalComplete(goalIndex) : 1) {}
+    void Check() const {
+        if (index < 0 || before || !SaveData || !SaveData->GoalComplete(index)) return;
+        if (ProgressHooks.GoalCompleted) ProgressHooks.GoalCompleted(index);
+    }
+
+private:
+    int index;
+    int before;
+};
+
+int GoldGoalIndex() {
+    return SaveData ? SaveData->GetGoldGoalIndex() : -1;
+}
 }  // namespace
 
 TPlayer::TPlayer() {
@@ -111,14 +131,24 @@ void TPlayer::Manage() {
 // --- Gold and combo ---------------------------------------------------------------------
 
 void TPlayer::LogGoldCollected(int amount, int checkGoal) {
+    GoalWatch watch(checkGoal ? GoldGoalIndex() : -1);
     levelGoldCollected += amount;
     if (SaveData) SaveData->chapterGold += amount;
-    if (checkGoal && ProgressHooks.CheckGoldGoal) ProgressHooks.CheckGoldGoal(amount);
+    watch.Check();
 }
 
 void TPlayer::LogCoinCollected(int amount, int coins) {
-    LogGoldCollected(amount, 1);
+    // The play screen puts the coin's gold in transit as the coin sets off, after this call;
+    // testing here would meet the goal before the coin arrives.
+    LogGoldCollected(amount, 0);
     levelCoinsCollected += coins;
+}
+
+void TPlayer::GoldLanded(int amount) {
+    GoalWatch watch(GoldGoalIndex());
+    // Never below 0: coins of a hand already left may still land.
+    levelGoldInTransit = std::max(0, levelGoldInTransit - amount);
+    watch.Check();
 }
 
 void TPlayer::IncreaseCombo() {
@@ -128,9 +158,12 @@ void TPlayer::IncreaseCombo() {
     if (SaveData) {
         SaveData->recordCombo = std::max(SaveData->recordCombo, Combo);
         if (Combo > SaveData->chapterMaxCombo) {
+            GoalWatch watch(SaveData->GetComboGoalIndex());
             SaveData->chapterMaxCombo = Combo;
             SaveData->chapterMaxComboWasModified = 1;
-            ProgressHooks.Call(ProgressHooks.CheckComboGoal);
+            watch.Check();
+        } else {
+            SaveData->chapterMaxComboWasModified = 0;
         }
     }
     if (Combo == ComboMin) ProgressHooks.Call(ProgressHooks.StartCombo);
@@ -160,10 +193,11 @@ void TPlayer::IncreaseMultiplier(int n) {
     MultiplierStage = std::clamp(MultiplierStage + n, 0, MAX_MULTIPLIER_STAGE);
     if (!SaveData) return;
     if (MultiplierStage > SaveData->chapterMaxMultiplierSlot) {
+        GoalWatch watch(SaveData->GetMultiplierGoalIndex());
         SaveData->chapterMaxMultiplierSlotPreviousValue = SaveData->chapterMaxMultiplierSlot;
         SaveData->chapterMaxMultiplierSlot = MultiplierStage;
         SaveData->chapterMaxMultiplierSlotWasModified = 1;
-        ProgressHooks.Call(ProgressHooks.CheckMultiplierGoal);
+        watch.Check();
     } else {
         SaveData->chapterMaxMultiplierSlotWasModified = 0;
     }

@@ -81,8 +81,13 @@ public:
     void Manage();
 
     // --- Gold and combo
+    // Credits gold to the hand and the chapter; with checkGoal the gold goal may complete.
     void LogGoldCollected(int amount, int checkGoal);
+    // A coin's gold: it flies to the counter first, so its goal test waits for GoldLanded.
     void LogCoinCollected(int amount, int coins);
+    // Coins worth amount reached the counter: they leave levelGoldInTransit and the gold goal
+    // may complete.
+    void GoldLanded(int amount);
     int GetLevelGold() const { return levelGoldCollected; }
     int GetReducedGoldValue() const { return levelGoldCollected - levelGoldInTransit; }
     void IncreaseCombo();

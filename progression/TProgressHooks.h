@@ -13,10 +13,9 @@ public:
     // The play screen hides the combo panel and deactivates "End Combo".
     std::function<void()> HideComboPanel;
     std::function<void()> SetUndoButtonCaption;
-    // The chapter's goals: gold collected (amount), a new combo record, a new multiplier record.
-    std::function<void(int amount)> CheckGoldGoal;
-    std::function<void()> CheckComboGoal;
-    std::function<void()> CheckMultiplierGoal;
+    // A goal of the chapter (its index in the goal list) has just become met during a hand:
+    // the play screen announces it with the goals dialog unless one is open.
+    std::function<void(int goalIndex)> GoalCompleted;
     // Current charge of powerup kind 0 Cupid, 1 Lyre, 2 Bird; and setting it from a record.
     std::function<int(int kind)> GetPowerupCharge;
     std::function<void(int kind, int charge)> SetPowerupCharge;

@@ -7,6 +7,13 @@
 #include "cards/TCardHooks.h"
 #include "cards/TLevel.h"
 #include "progression/TGameState.h"
+#include "progression/TGoalCombo.h"
+#include "progression/TGoalGold.h"
+#include "progression/TGoalMultiplier.h"
+#include "progression/TGoalPerfects.h"
+#include "progression/TGoalStars.h"
+#include "progression/TGoalStoryItem.h"
+#include "progression/TPlayer.h"
 #include "progression/TProgressHooks.h"
 
 std::shared_ptr<TSaveData> SaveData = std::make_shared<TSaveData>();
@@ -28,6 +35,68 @@ void MoveFanCard(int from, int to) {
         card->fanSlot = to;
         card->SetFanCoords();
     }
+}
+
+// A chapter's goal: its kind and the target at normal and at hard difficulty (a story-item
+// goal gives the item's number for both).
+struct GoalRow {
+    int type = -1;  // -1: no goal
+    int normal = 0, hard = 0;
+};
+constexpr int C = TGoal::COMBO, M = TGoal::MULTIPLIER, P = TGoal::PERFECTS, S = TGoal::STARS,
+              G = TGoal::GOLD, I = TGoal::STORY_ITEM;
+// clang-format off
+constexpr GoalRow CHAPTER_GOALS[MAX_CHAPTERS][TSaveData::MAX_GOALS] = {
+    {{I, 1, 1}},
+    {{I, 2, 2},   {C, 6, 8}},
+    {{S, 4, 9},   {G, 1200, 1700}},
+    {{I, 3, 3},   {P, 2, 5}},
+    {{S, 10, 19}, {M, 6, 9}},
+    {{P, 4, 6},   {G, 4000, 4800}},
+    {{I, 4, 4},   {S, 15, 20},  {C, 10, 13}},
+    {{I, 5, 5},   {M, 10, 13},  {G, 3300, 3800}},
+    {{I, 6, 6},   {P, 5, 6},    {C, 12, 15}},
+    {{P, 6, 7},   {S, 20, 24}},
+    {{M, 12, 14}, {G, 4000, 4600}},
+    {{I, 7, 7},   {S, 20, 23},  {C, 14, 16}},
+    {{P, 7, 8},   {M, 13, 15},  {G, 4300, 4800}},
+    {{I, 8, 8},   {S, 24, 26},  {M, 18, 21}},
+    {{P, 7, 8},   {C, 16, 18},  {G, 4700, 5100}},
+    {{I, 9, 9},   {S, 24, 26},  {C, 18, 20}},
+    {{S, 25, 27}, {M, 20, 21},  {G, 5000, 5300}},
+    {{P, 8, 9},   {S, 27, 28},  {C, 22, 26}},
+    {{I, 10, 10}, {P, 8, 9},    {M, 25, 30}},
+    {{S, 27, 30}, {C, 25, 35},  {G, 5700, 6000}},
+};
+// clang-format on
+
+std::shared_ptr<TGoal> MakeGoal(const GoalRow& row, int hard) {
+    int value = hard ? row.hard : row.normal;
+    std::shared_ptr<TGoal> goal;
+    switch (row.type) {
+        case TGoal::COMBO:
+            goal = std::make_shared<TGoalCombo>(value);
+            break;
+        case TGoal::MULTIPLIER:
+            goal = std::make_shared<TGoalMultiplier>(value);
+            break;
+        case TGoal::PERFECTS:
+            goal = std::make_shared<TGoalPerfects>(value);
+            break;
+        case TGoal::STARS:
+            goal = std::make_shared<TGoalStars>(value);
+            break;
+        case TGoal::GOLD:
+            goal = std::make_shared<TGoalGold>(value);
+            break;
+        case TGoal::STORY_ITEM:
+            goal = std::make_shared<TGoalStoryItem>(row.normal);
+            break;
+        default:
+            return nullptr;
+    }
+    goal->Init();
+    return goal;
 }
 }  // namespace
 
@@ -167,6 +236,59 @@ int TSaveData::CountChapterStars() const {
     int n = 0;
     for (int s : chapterStars) n += s;
     return n;
+}
+
+// --- The chapter's goals ---------------------------------------------------------------
+
+void TSaveData::CreateGoals() {
+    int chapter = Player ? Player->Level : 0;
+    if (chapter < 1 || chapter > MAX_CHAPTERS) return;
+    goals.fill(nullptr);
+    totalGoals = 0;
+    for (const GoalRow& row : CHAPTER_GOALS[chapter - 1]) {
+        auto goal = MakeGoal(row, timer);
+        if (!goal) break;
+        goals[static_cast<size_t>(totalGoals++)] = std::move(goal);
+    }
+}
+
+int TSaveData::AllGoalsComplete() const {
+    for (int i = 0; i < totalGoals; ++i)
+        if (!GoalComplete(i)) return 0;
+    return 1;
+}
+
+int TSaveData::GoalComplete(int index) const {
+    if (index < 0 || index >= totalGoals || index >= MAX_GOALS) return 0;
+    const auto& goal = goals[static_cast<size_t>(index)];
+    return goal && goal->Complete() ? 1 : 0;
+}
+
+int TSaveData::GetGoalIndex(int goalType) const {
+    for (int i = 0; i < totalGoals && i < MAX_GOALS; ++i) {
+        const auto& goal = goals[static_cast<size_t>(i)];
+        if (goal && goal->goalType == goalType) return i;
+    }
+    return -1;
+}
+
+int TSaveData::GetComboGoalIndex() const {
+    return GetGoalIndex(TGoal::COMBO);
+}
+int TSaveData::GetMultiplierGoalIndex() const {
+    return GetGoalIndex(TGoal::MULTIPLIER);
+}
+int TSaveData::GetPerfectsGoalIndex() const {
+    return GetGoalIndex(TGoal::PERFECTS);
+}
+int TSaveData::GetStarsGoalIndex() const {
+    return GetGoalIndex(TGoal::STARS);
+}
+int TSaveData::GetGoldGoalIndex() const {
+    return GetGoalIndex(TGoal::GOLD);
+}
+int TSaveData::GetStoryItemGoalIndex() const {
+    return GetGoalIndex(TGoal::STORY_ITEM);
 }
 
 // --- The wildcard fan -------------------------------------------------------------------

@@ -61,6 +61,23 @@ public:
     int CountChapterPerfects() const;
     int CountChapterStars() const;
 
+    // --- The chapter's goals
+    // Rebuilds the goals of the player's chapter at the current difficulty (timer); a chapter
+    // outside 1..20 keeps the list it had.
+    void CreateGoals();
+    // 1 when every goal in use is met (no goals counts as met).
+    int AllGoalsComplete() const;
+    // Index of the first goal of that kind in use, or -1.
+    int GetComboGoalIndex() const;
+    int GetMultiplierGoalIndex() const;
+    int GetPerfectsGoalIndex() const;
+    int GetStarsGoalIndex() const;
+    int GetGoldGoalIndex() const;
+    int GetStoryItemGoalIndex() const;
+    int GetGoalIndex(int goalType) const;
+    // 1 when goal index exists and is met.
+    int GoalComplete(int index) const;
+
     // --- The wildcard fan: sorted values, empty slots (-1) last
     int CountEmptyFanSlots() const;
     int CountFullFanSlots() const;

@@ -12,6 +12,7 @@
 #include "framework/TRandom.h"
 #include "platform/Pixmap.h"
 #include "platform/Wallpaper.h"
+#include "progression/TGoalsDisplay.h"
 #include "progression/TPlayer.h"
 #include "progression/TProgressHooks.h"
 #include "progression/TSaveData.h"
@@ -68,29 +69,6 @@ std::shared_ptr<TButton> MakeButton(const std::string& image, const std::string&
 float Ease(float ratio) {
     return std::sin(std::clamp(ratio, 0.0f, 1.0f) * 1.5707963f);
 }
-
-}  // namespace
-
-// --- The chapter's goals ------------------------------------------------------------------
-
-namespace {
-
-// Whether goal index (of the first `totalGoals`) is met; -1 or an empty slot is not.
-bool GoalMet(int index) {
-    (void)index;
-    return false;
-}
-
-int GoalIndexOfKind(int kind) {
-    (void)kind;
-    return -1;
-}
-
-bool AllGoalsMet() {
-    return true;
-}
-
-constexpr int GOAL_PERFECTS = 2, GOAL_STARS = 3, GOAL_GOLD = 4;
 
 }  // namespace
 
@@ -161,6 +139,7 @@ void TLevelCompleteScreen::Kill() {
     Sparkles.Kill();
     Unroll.Clear();
     headerLabel.reset();
+    goalsDisplay.reset();
     panelImage.reset();
     gridImage.reset();
     if (Active) RestoreEscapeKey();
@@ -227,16 +206,17 @@ void TLevelCompleteScreen::Start() {
 void TLevelCompleteScreen::CalcStars() {
     Rating r = RateHand(cardsLeft);
     size_t i = static_cast<size_t>(std::clamp(MessageHand, 1, TSaveData::CHAPTER_HANDS) - 1);
-    auto test = [&](int kind, const std::function<void()>& change) {
-        int goal = GoalIndexOfKind(kind);
-        bool before = GoalMet(goal);
+    // A goal met by this change, and not before it, is the one the panel announces.
+    auto test = [&](int goal, const std::function<void()>& change) {
+        bool before = SaveData->GoalComplete(goal);
         change();
-        if (goal >= 0 && !before && GoalMet(goal) && completedGoalIndex == -1)
+        if (goal >= 0 && !before && SaveData->GoalComplete(goal) && completedGoalIndex == -1)
             completedGoalIndex = goal;
     };
-    if (r.perfect) test(GOAL_PERFECTS, [&] { SaveData->chapterPerfects[i] = 1; });
+    if (r.perfect)
+        test(SaveData->GetPerfectsGoalIndex(), [&] { SaveData->chapterPerfects[i] = 1; });
     // No stars leaves the entry as the chapter's start or a retry left it: 0.
-    test(GOAL_STARS, [&] {
+    test(SaveData->GetStarsGoalIndex(), [&] {
         if (r.stars > 0) SaveData->chapterStars[i] = r.stars;
     });
 }
@@ -249,11 +229,11 @@ void TLevelCompleteScreen::CalcGold() {
     int g = Player->levelGoldCollected;
     int multiplierGold = MultiplierGold(m, g);
     HandGoldTotal = multiplierGold + g + BonusGold;
-    int goal = GoalIndexOfKind(GOAL_GOLD);
-    bool before = GoalMet(goal);
+    int goal = SaveData->GetGoldGoalIndex();
+    bool before = SaveData->GoalComplete(goal);
     // The collected gold went into the chapter's gold as the coins were won.
     SaveData->chapterGold += multiplierGold + BonusGold;
-    if (goal >= 0 && !before && GoalMet(goal) && completedGoalIndex == -1)
+    if (goal >= 0 && !before && SaveData->GoalComplete(goal) && completedGoalIndex == -1)
         completedGoalIndex = goal;
 }
 
@@ -302,7 +282,12 @@ void TLevelCompleteScreen::CalcStatOffsetX() {
         StatOffsetX = static_cast<int>((widest - STAT_LABEL_MAX_W) / 2 + 10);
 }
 
-void TLevelCompleteScreen::InitGoalsDisplay() {}
+void TLevelCompleteScreen::InitGoalsDisplay() {
+    goalsDisplay = std::make_shared<TGoalsDisplay>();
+    goalsDisplay->InitGoalLabels(286, LabelFont, 26);
+    for (int i = 0; i < TSaveData::MAX_GOALS; ++i)
+        if (auto label = goalsDisplay->GetLabel(i)) label->Color = std::make_shared<TColor>(INK);
+}
 
 int TLevelCompleteScreen::HandsInChapter() const {
     int chapter = std::clamp(MessageLevel, 1, MAX_CHAPTERS);
@@ -576,12 +561,15 @@ void TLevelCompleteScreen::SaveProfile() {
 void TLevelCompleteScreen::ShowGoalCompleteEffect() {
     if (completedGoalIndex == -1) return;
     PlayToolkitSound("GoalDone");
-    EffectGoalComplete(Sparkles, VirtualWidth / 2.0f, GOALS_Y + 50.0f + 26.0f * completedGoalIndex);
+    float y = GOALS_Y + 50.0f;
+    if (auto label = goalsDisplay ? goalsDisplay->GetLabel(completedGoalIndex) : nullptr)
+        y = label->Y + label->CalcHeight() / 2;
+    EffectGoalComplete(Sparkles, VirtualWidth / 2.0f, y);
     completedGoalIndex = -1;
 }
 
 void TLevelCompleteScreen::CheckGoals() {
-    if (!ChapterLastHand() || AllGoalsMet() || JumpToLevelEndUsed) {
+    if (!ChapterLastHand() || SaveData->AllGoalsComplete() || JumpToLevelEndUsed) {
         RollUp();
         return;
     }
@@ -801,8 +789,16 @@ void TLevelCompleteScreen::DrawGoals(float top) {
     ROSE_INK.Apply();
     DrawText(LabelFont, ToolkitText("Chapter Goals"), VirtualWidth / 2.0f, top + GOALS_Y, 1);
     g.ResetState();
+    if (goalsDisplay) {
+        goalsDisplay->OffsetY = top;
+        goalsDisplay->Draw(completedGoalIndex);
+    }
+    g.ResetState();
     INK.Apply();
-    DrawText(LabelFont, ToolkitText("Record Combo") + ": " + std::to_string(SaveData->recordCombo),
-             VirtualWidth / 2.0f, top + RECORD_COMBO_Y, 1);
+    // Hung from its top, clear of a third goal line.
+    if (LabelFont)
+        LabelFont->DrawAligned(
+            ToolkitText("Record Combo") + ": " + std::to_string(SaveData->recordCombo),
+            VirtualWidth / 2.0f, top + RECORD_COMBO_Y, 1);
     g.ResetState();
 }

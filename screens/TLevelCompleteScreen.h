@@ -16,6 +16,7 @@
 
 class TBitmapFont;
 class TGameImage;
+class TGoalsDisplay;
 class TLabel;
 
 // Set by SaveProfile when the hand just scored finished the last chapter.
@@ -95,6 +96,7 @@ public:
     int ShowShopMessage = 0;
     int BonusGold = 0, HandGoldTotal = 0;
     std::array<std::string, TOTAL_STATS> statStrings;
+    std::shared_ptr<TGoalsDisplay> goalsDisplay;
     int resetChapterFlag = 0, revertChapterStatsFlag = 0;
     int completedGoalIndex = -1;
     int cardsLeft = 0;

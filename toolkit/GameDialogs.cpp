@@ -199,3 +199,13 @@ std::shared_ptr<TDialogYesNo> CreateResumeChapterDialog(int chapter) {
     Finish(*d, "Confirm");
     return d;
 }
+
+void DressDialogButtons(TMenu& menu,
+                        const std::vector<std::pair<std::string, std::string>>& captions) {
+    DressButtons(menu, captions);
+}
+
+void StartGameDialog(TDialog& d, const std::string& activateSound,
+                     const std::string& slideInSound) {
+    Finish(d, activateSound, slideInSound);
+}

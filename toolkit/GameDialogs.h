@@ -1,6 +1,8 @@
 #pragma once
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "toolkit/TDialogOK.h"
 #include "toolkit/TDialogTextInput.h"
@@ -29,6 +31,14 @@ std::shared_ptr<TDialogTextInput> CreateEnterNameDialog(const std::string& initi
 std::shared_ptr<TDialogOK> CreateShopDialog(const std::string& header, const std::string& body);
 std::shared_ptr<TDialogYesNo> CreateTryPlainCardsDialog();
 std::shared_ptr<TDialogYesNo> CreateResumeChapterDialog(int chapter);
+
+// For dialogs built outside the toolkit (goals, hand results) to look like the rest: the
+// Button-font captions (button name, caption key) with their hover and press colours, and the
+// shared slide transitions and sounds, started with the buttons settled on the frame.
+void DressDialogButtons(TMenu& menu,
+                        const std::vector<std::pair<std::string, std::string>>& captions);
+void StartGameDialog(TDialog& d, const std::string& activateSound,
+                     const std::string& slideInSound = "");
 
 // The characters a player name may not hold besides the file-name-unsafe ones.
 extern const char* const PLAYER_NAME_BANNED_CHARS;

@@ -20,7 +20,7 @@ TEST(GameTextKeysTest, EveryKeyTheCodeNamesIsInTheShippedText) {
     const std::regex lookup(R"re(ToolkitText(?:With)?\("([^"]+)")re");
     const std::regex caption(R"re("(Button [A-Za-z ]+)")re");
     std::set<std::string> keys;
-    for (const char* folder : {"toolkit", "screens", "framework"}) {
+    for (const char* folder : {"toolkit", "screens", "framework", "progression"}) {
         for (const auto& entry : std::filesystem::directory_iterator(source / folder)) {
             if (entry.path().extension() != ".cpp") continue;
             const std::string code = testsupport::ReadFile(entry.path());

@@ -11,6 +11,7 @@
 #include "framework/TProfile.h"
 #include "platform/Keys.h"
 #include "platform/Wallpaper.h"
+#include "progression/TGoalsDisplay.h"
 #include "progression/TPlayer.h"
 #include "progression/TProfileBinding.h"
 #include "progression/TProgressHooks.h"
@@ -18,6 +19,7 @@
 #include "screens/TGameLoader.h"
 #include "screens/TLevelCompleteScreen.h"
 #include "tests/screens/ShippedDataFixture.h"
+#include "toolkit/TDialogYesNo.h"
 #include "toolkit/ToolkitSound.h"
 #include "toolkit/ToolkitText.h"
 
@@ -79,6 +81,7 @@ protected:
         LoadCurrentProfile();
         Player->ReadProfile(Game->CurrentProfile.get(), 0);
         SaveData->Init();
+        SaveData->timer = 0;  // normal play unless a test says otherwise
         gameFinished = 0;
 
         platform::Wallpaper::HasProgram = [](const std::string&) { return false; };
@@ -119,6 +122,7 @@ protected:
         Player->Level = chapter;
         if (Player->Unlocked < chapter) Player->Unlocked = chapter;
         SaveData->hand = hand;
+        SaveData->CreateGoals();
         if (hand == 1) SaveData->ClearChapterStats(1);
         SaveData->ClearHandStats();
         SaveData->BackupChapterStats();
@@ -467,6 +471,10 @@ TEST_F(LevelCompleteTest, AWallpaperTheDesktopTookIsReportedAsDone) {
 
 TEST_F(LevelCompleteTest, AfterTheLastChapterTheProgressStartsAgainAtChapterOneHandOne) {
     PlayHand(20, 10, 200, 0, 1);
+    // The chapter's goals met: 27 stars, a run of 25, 5700 gold.
+    for (size_t i = 0; i < 9; ++i) SaveData->chapterStars[i] = 3;
+    SaveData->chapterMaxCombo = 25;
+    SaveData->chapterGold = 5700;
     Player->Unlocked = 20;
     Player->WriteProfile(Game->CurrentProfile.get());
     ShowAndSlideIn();
@@ -481,6 +489,123 @@ TEST_F(LevelCompleteTest, AfterTheLastChapterTheProgressStartsAgainAtChapterOneH
     EXPECT_EQ(Player->Level, 1);
     EXPECT_EQ(SaveData->hand, 1);
     EXPECT_EQ(Player->Unlocked, 20);
+}
+
+// Chapter 3 asks for 4 stars and 1200 gold in normal play, 9 and 1700 in hard.
+TEST_F(LevelCompleteTest, GoalsAreJudgedOnlyAfterTheChaptersLastHand) {
+    PlayHand(3, 2, 30, 0, 6);  // far from both goals
+    ASSERT_EQ(SaveData->totalGoals, 2);
+    ShowAndSlideIn();
+    ClickOK();
+    EXPECT_FALSE(panel.failedGoalsDialog) << "hand 2 of 5 is not judged";
+    EXPECT_TRUE(panel.SlidingOut());
+    ASSERT_TRUE(RunUntilBackInPlay());
+    EXPECT_EQ(SaveData->hand, 3);
+
+    PlayHand(3, 5, 30, 0, 6);
+    ShowAndSlideIn();
+    ClickOK();
+    ASSERT_TRUE(panel.failedGoalsDialog);
+    EXPECT_FALSE(panel.SlidingOut()) << "the panel waits for the answer";
+    auto* question = dynamic_cast<TDialogYesNo*>(panel.failedGoalsDialog.get());
+    ASSERT_NE(question, nullptr) << "normal play asks";
+    EXPECT_EQ(question->TextHeader->Text, GameText.FindString("Failed Goals Header"));
+    EXPECT_EQ(question->Caption->Text, GameText.FindString("Failed Goals Body2"));
+    EXPECT_EQ(question->Menu->FindButton("Yes")->Caption->Text,
+              GameText.FindString("Button Retry"));
+    EXPECT_EQ(question->Menu->FindButton("No")->Caption->Text, GameText.FindString("Button Next"));
+}
+
+TEST_F(LevelCompleteTest, InNormalPlayFailedGoalsOfferRetryOrNext) {
+    for (int answer : {-1, 1}) {
+        PlayHand(3, 5, 30, 0, 6);
+        Player->Unlocked = 3;
+        SaveData->goldCollected = 1000;
+        ShowAndSlideIn();
+        const int bank = SaveData->goldCollected;
+        ClickOK();
+        ASSERT_TRUE(panel.failedGoalsDialog);
+        Run(60);
+        Key(platform::keys::KEY_A + ((answer == 1 ? 'Y' : 'N') - 'A'));
+        ASSERT_TRUE(RunUntilBackInPlay()) << answer;
+        EXPECT_EQ(panel.resetChapterFlag, answer == 1 ? 1 : 0);
+        // Next goes on to the next chapter; Retry starts this one again, its gold kept.
+        EXPECT_EQ(Player->Level, answer == 1 ? 3 : 4) << answer;
+        EXPECT_EQ(SaveData->hand, 1);
+        EXPECT_EQ(Player->Unlocked, answer == 1 ? 3 : 4);
+        EXPECT_EQ(SaveData->goldCollected, bank);
+    }
+}
+
+TEST_F(LevelCompleteTest, InHardPlayFailedGoalsForceTheRestartAndCostTheChaptersGold) {
+    SaveData->timer = 1;
+    SaveData->goldCollected = 5000;
+    PlayHand(3, 1, 300, 0, 0);
+    ShowAndSlideIn();
+    ClickOK();
+    Run(70);
+    Key(platform::keys::ENTER);
+    ASSERT_TRUE(RunUntilBackInPlay());
+    for (int hand = 2; hand <= 5; ++hand) {
+        PlayHand(3, hand, 100, 0, 3);
+        ShowAndSlideIn();
+        if (hand < 5) {
+            ClickOK();
+            ASSERT_TRUE(RunUntilBackInPlay());
+        }
+    }
+    // Hard play asks for 9 stars and 1700 gold: the chapter made 3 stars and 1200 gold.
+    ASSERT_FALSE(SaveData->AllGoalsComplete()) << SaveData->chapterGold;
+    const int chapterGold = SaveData->chapterGold;
+    const int bank = SaveData->goldCollected;
+    ClickOK();
+    ASSERT_TRUE(panel.failedGoalsDialog);
+    EXPECT_EQ(dynamic_cast<TDialogYesNo*>(panel.failedGoalsDialog.get()), nullptr)
+        << "hard play only tells";
+    EXPECT_EQ(panel.failedGoalsDialog->Caption->Text, GameText.FindString("Failed Goals Body"));
+    Run(60);
+    Key(platform::keys::ESCAPE);  // whatever the answer
+    ASSERT_TRUE(RunUntilBackInPlay());
+    EXPECT_EQ(panel.resetChapterFlag, 1);
+    EXPECT_EQ(Player->Level, 3);
+    EXPECT_EQ(SaveData->hand, 1);
+    EXPECT_EQ(SaveData->goldCollected, bank - chapterGold);
+    EXPECT_EQ(Game->CurrentProfile->CurrentLevel, 3) << "the restart is saved";
+}
+
+TEST_F(LevelCompleteTest, MetGoalsOrTheJumpToTheEndPassTheLastHand) {
+    for (int jump : {0, 1}) {
+        PlayHand(1, 2, 30, 0, 4);
+        SaveData->chapterStoryItemFound = jump ? 0 : 1;
+        panel.JumpToLevelEndUsed = jump;
+        ShowAndSlideIn();
+        ClickOK();
+        EXPECT_FALSE(panel.failedGoalsDialog) << jump;
+        ASSERT_TRUE(RunUntilBackInPlay());
+        EXPECT_EQ(Player->Level, 2);
+        panel.JumpToLevelEndUsed = 0;
+    }
+}
+
+TEST_F(LevelCompleteTest, AGoalThisHandMeetsIsAnnouncedOnceThePanelIsIn) {
+    // Chapter 3: 4 stars; two hands of two stars.
+    PlayHand(3, 1, 30, 0, 1);
+    ShowAndSlideIn();
+    ClickOK();
+    Run(70);
+    Key(platform::keys::ENTER);
+    ASSERT_TRUE(RunUntilBackInPlay());
+    PlayHand(3, 2, 30, 0, 1);
+    played.clear();
+    panel.Show();
+    EXPECT_EQ(panel.completedGoalIndex, SaveData->GetStarsGoalIndex());
+    Run(80);
+    EXPECT_EQ(panel.completedGoalIndex, -1);
+    EXPECT_NE(std::find(played.begin(), played.end(), "GoalDone"), played.end());
+    ASSERT_TRUE(panel.goalsDisplay);
+    EXPECT_TRUE(panel.goalsDisplay->GetLabel(0));
+    EXPECT_TRUE(panel.goalsDisplay->GetLabel(1));
+    EXPECT_FALSE(panel.goalsDisplay->GetLabel(2));
 }
 
 TEST_F(LevelCompleteTest, TheRedirectionFadesStraightBackIntoItsTarget) {
@@ -536,4 +661,21 @@ TEST_F(LevelCompleteTest, Screenshots) {
     shoot("levelend_sliding.png");
     Run(60);
     shoot("levelend_tally.png");
+    ClickOK();
+    ASSERT_TRUE(RunUntilBackInPlay());
+
+    // A chapter's last hand short of its goals, and the wallpaper step of the next chapter.
+    SaveData->ClearChapterStats(0);
+    PlayHand(3, 5, 60, 4, 2);
+    ShowAndSlideIn();
+    ClickOK();
+    Run(60);
+    shoot("levelend_failed.png");
+    Key(platform::keys::KEY_A + ('N' - 'A'));
+    ASSERT_TRUE(RunUntilBackInPlay());
+    PlayHand(4, 1, 60, 4, 0);
+    ShowAndSlideIn();
+    ClickOK();
+    Run(70);
+    shoot("levelend_wallpaper.png");
 }
