@@ -1,5 +1,5 @@
-// Cost of one logic tick and one drawn frame of the demo screen, and the time from the
-// program's start to its first frame. Runs headless unless SDL_VIDEODRIVER says otherwise.
+// Cost of one logic tick and one drawn frame of the first screen (the play screen), and the time
+// from the program's start to its first frame. Runs headless unless SDL_VIDEODRIVER says otherwise.
 //   build/bench_frame_bench [ticks] [frames]
 #include <algorithm>
 #include <chrono>
@@ -51,12 +51,12 @@ int main(int argc, char** argv) {
     Game->ScreenDraw();
     double startupMs = Micros(Clock::now() - start) / 1000.0;
 
-    // Skip the loading screen and the fade-in: measure the demo screen itself. A headless
+    // Skip the loading screen and the fade-in: measure the first screen itself. A headless
     // window never has the focus, so it would stay suspended.
     Game->Fade = 0;
     Game->SuspendedEvent = 0;
-    for (int i = 0; i < 400 && (!Game->CurrentTScreen || Game->CurrentTScreen->name != "demo");
-         ++i) {
+    TScreen* loading = Game->CurrentTScreen;
+    for (int i = 0; i < 400 && (!Game->CurrentTScreen || Game->CurrentTScreen == loading); ++i) {
         // The loading screen waits for a click on its button.
         if (i % 20 == 0) {
             int wx = 0, wy = 0;

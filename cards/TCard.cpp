@@ -1106,8 +1106,8 @@ void TCard::Draw() {
         g->SetRotation(Rotation);
         g->SetAlpha(Alpha);
         if (Color) Color->ApplyNoAlpha();
-        g->DrawSubImageRect(*image->image, x, y, static_cast<float>(w), h * part, 0, 0,
-                            static_cast<float>(w), h * part);
+        g->DrawSubImageRect(*image->image, DrawnX(), DrawnY(), static_cast<float>(w), h * part, 0,
+                            0, static_cast<float>(w), h * part);
         g->ResetState();
     } else {
         TSprite::DoDraw();
@@ -1121,7 +1121,7 @@ void TCard::Draw() {
             g->SetAlpha(a);
             g->SetScale(ScaleX, ScaleY);
             g->SetRotation(Rotation);
-            g->DrawImage(*glow->image, x, y);
+            g->DrawImage(*glow->image, DrawnX(), DrawnY());
             g->ResetState();
         }
     }
@@ -1152,7 +1152,7 @@ void TCard::DrawBow() {
     g->SetAlpha(Alpha);
     g->SetScale(ScaleX, ScaleY);
     g->SetRotation(Rotation);
-    g->DrawImage(*img->image, x, y);
+    g->DrawImage(*img->image, DrawnX(), DrawnY());
     g->ResetState();
 }
 
@@ -1165,7 +1165,7 @@ void TCard::DrawLockedCounter() {
     g->SetAlpha(Alpha);
     g->SetScale(ScaleX, ScaleY);
     g->SetRotation(Rotation);
-    g->DrawImage(*img->image, x, y);
+    g->DrawImage(*img->image, DrawnX(), DrawnY());
     g->ResetState();
 }
 
@@ -1178,7 +1178,7 @@ void TCard::DrawReveal() {
     g->SetAlpha(revealAlpha);
     g->SetScale(ScaleX, ScaleY);
     g->SetRotation(Rotation);
-    g->DrawImage(*face->image, x, y);
+    g->DrawImage(*face->image, DrawnX(), DrawnY());
     g->ResetState();
 }
 

@@ -167,6 +167,9 @@ public:
     static std::string BackImageName();
     // A card lying exactly under the top of a stacked stock or foundation: not drawn.
     bool IsHiddenInPile() const;
+    // Where the card is drawn: its place moved by the drawing offset (the lyre's spin).
+    float DrawnX() const { return UseOffset ? x + offx : x; }
+    float DrawnY() const { return UseOffset ? y + offy : y; }
     // The wiggle's rotation offset at the current counter (0 when idle).
     float WiggleOffset() const;
     // The scale of the flip in progress: (x, y) = (|1 - 2r|, 1 + (1 - |1 - 2r|) * 0.1).

@@ -28,4 +28,5 @@ void TCardHooks::ResetState() {
     dropOffTrigger = 0;
     flipSoundPan = landSoundPan = 0;
     undoEnabled = endHandButtonVisible = 0;
+    HUDPowerupBlockInput = hudChargedTrigger = 0;
 }

@@ -59,6 +59,17 @@ public:
     std::function<void()> DropArrow;
     std::function<bool(int x, int y)> OverPowerupButton;
     std::function<void()> ChargeAllPowerups;
+    // A powerup is working: no card input until it finishes (the play screen's flag).
+    int HUDPowerupBlockInput = 0;
+    // A gauge became full this tick: "GaugeFull" plays once at the end of the tick.
+    int hudChargedTrigger = 0;
+    // The armed powerup's cursor (kind 1 Cupid, 2 Lyre, 3 Phoenix), and back to the normal one.
+    std::function<void(const std::string& cursorImage, int powerupKind)> SetPowerupPointer;
+    std::function<void()> ClearPowerupPointer;
+    // The play screen greys out "Undo" (undoEnabled is cleared as well).
+    std::function<void()> DisableUndo;
+    // The player records a use of powerup kind (1 Cupid, 2 Lyre, 3 Phoenix).
+    std::function<void(int kind)> UsedPowerup;
 
     // --- Player
     std::function<void(int amount, int coins)> LogCoinCollected;

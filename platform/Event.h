@@ -34,6 +34,9 @@ public:
     static bool Poll(Event& event);
     // Drops every queued event, SDL's and those still waiting from typed text.
     static void Flush();
+    // Puts a mouse or key event on the window system's own queue, as if the player had
+    // acted (scripted players and checks); false for an event it cannot express.
+    static bool Push(const Event& event);
     // Pointer position in real window pixels.
     static void PointerPosition(int& x, int& y);
 };

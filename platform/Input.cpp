@@ -209,6 +209,59 @@ void Input::Flush() {
     }
 }
 
+namespace {
+// Virtual key -> SDL keycode; 0 for none.
+SDL_Keycode SdlKey(int code) {
+    if (code >= keys::KEY_A && code < keys::KEY_A + 26) return SDLK_a + (code - keys::KEY_A);
+    if (code >= keys::KEY_0 && code < keys::KEY_0 + 10) return SDLK_0 + (code - keys::KEY_0);
+    for (const auto& [sdl, key] : KEY_TABLE)
+        if (key == code) return sdl;
+    return 0;
+}
+Uint8 SdlButton(int button) {
+    return button == 2 ? SDL_BUTTON_RIGHT : button == 3 ? SDL_BUTTON_MIDDLE : SDL_BUTTON_LEFT;
+}
+}  // namespace
+
+bool Input::Push(const Event& event) {
+    if (!SDL_WasInit(SDL_INIT_EVENTS)) return false;
+    SDL_Event sdl{};
+    Uint32 window = 0;
+    if (SDL_Window* focus = SDL_GetMouseFocus()) window = SDL_GetWindowID(focus);
+    switch (event.type) {
+        case Event::Type::MouseMove:
+            sdl.type = SDL_MOUSEMOTION;
+            sdl.motion.windowID = window;
+            sdl.motion.x = event.x;
+            sdl.motion.y = event.y;
+            break;
+        case Event::Type::MouseDown:
+        case Event::Type::MouseUp:
+            sdl.type =
+                event.type == Event::Type::MouseDown ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+            sdl.button.windowID = window;
+            sdl.button.button = SdlButton(event.code);
+            sdl.button.state = event.type == Event::Type::MouseDown ? SDL_PRESSED : SDL_RELEASED;
+            sdl.button.clicks = 1;
+            sdl.button.x = event.x;
+            sdl.button.y = event.y;
+            break;
+        case Event::Type::KeyDown:
+        case Event::Type::KeyUp: {
+            SDL_Keycode key = SdlKey(event.code);
+            if (key == 0) return false;
+            sdl.type = event.type == Event::Type::KeyDown ? SDL_KEYDOWN : SDL_KEYUP;
+            sdl.key.state = event.type == Event::Type::KeyDown ? SDL_PRESSED : SDL_RELEASED;
+            sdl.key.keysym.sym = key;
+            sdl.key.keysym.scancode = SDL_GetScancodeFromKey(key);
+            break;
+        }
+        default:
+            return false;
+    }
+    return SDL_PushEvent(&sdl) == 1;
+}
+
 void Input::PointerPosition(int& x, int& y) {
     x = y = 0;
     if (SDL_WasInit(SDL_INIT_VIDEO)) SDL_GetMouseState(&x, &y);

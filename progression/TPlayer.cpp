@@ -215,6 +215,7 @@ void TPlayer::InstallCardHooks() {
     CardHooks.RestoreCombo = [this] { RestoreCombo(); };
     CardHooks.ClearCombo = [this] { ClearCombo(); };
     CardHooks.UndosLeft = [this] { return UndosLeft; };
+    CardHooks.UsedPowerup = [this](int kind) { UsedPowerup(kind); };
     CardHooks.StoryItemFound = [this] {
         storyItemFound = 1;
         if (SaveData) SaveData->chapterStoryItemFound = 1;

@@ -96,7 +96,8 @@ public:
     void IncreaseMultiplier(int stages);
     int GetMultiplierInProgress() const;
 
-    // Wires the cards' player hooks (coins, combo, undos, story item) to this object.
+    // Wires the cards' player hooks (coins, combo, undos, powerups used, story item) to this
+    // object.
     void InstallCardHooks();
 };
 

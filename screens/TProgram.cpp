@@ -1,5 +1,6 @@
 #include "screens/TProgram.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -8,6 +9,7 @@
 #include "framework/Globals.h"
 #include "framework/Keyboard.h"
 #include "framework/Messages.h"
+#include "framework/ProfileSelection.h"
 #include "framework/TFatalExit.h"
 #include "framework/TGame.h"
 #include "framework/TGameText.h"
@@ -18,7 +20,9 @@
 #include "platform/Clock.h"
 #include "platform/PathResolver.h"
 #include "platform/SystemInfo.h"
+#include "progression/TPlayer.h"
 #include "progression/TProfileBinding.h"
+#include "progression/TSaveData.h"
 #include "toolkit/ToolkitSound.h"
 #include "toolkit/ToolkitText.h"
 
@@ -131,8 +135,44 @@ void TProgram::LoadAssets() {
     demoA->Gallery = gallery.get();
     demoB->Gallery = gallery.get();
 
-    loader.TitleScreen = demoA.get();
+    // Until the title and the map exist the game starts straight into the player's hand.
+    game = std::make_unique<TGameScreen>();
+    loader.TitleScreen = game.get();
+    ApplyDebugStart();
+    LoadPlayerProgress();
     loader.Run();
+}
+
+void TProgram::LoadPlayerProgress() {
+    // The player manager comes later: until then one profile keeps the progress.
+    if (Game->ProfileName.empty())
+        SelectProfile(DEFAULT_PROFILE_NAME);
+    else
+        LoadCurrentProfile();
+    if (Player) Player->ReadProfile(Game->CurrentProfile.get(), 0);
+    if (debugChapter > 0 && Player && SaveData) {
+        Player->Level = debugChapter;
+        SaveData->hand = std::max(1, debugHand);
+    }
+}
+
+void TProgram::ApplyDebugStart() {
+#ifndef NDEBUG
+    // Developer builds: ROSEWICK_START=demo shows the demo screens (the window checks use
+    // them), ROSEWICK_START=C-H deals chapter C hand H.
+    const char* start = std::getenv("ROSEWICK_START");
+    if (!start) return;
+    std::string what = start;
+    if (what == "demo") {
+        loader.TitleScreen = demoA.get();
+        return;
+    }
+    int c = 0, h = 0;
+    if (std::sscanf(start, "%d-%d", &c, &h) == 2) {
+        debugChapter = c;
+        debugHand = h;
+    }
+#endif
 }
 
 int TProgram::Main() {

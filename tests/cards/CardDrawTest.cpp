@@ -74,4 +74,19 @@ TEST_F(CardDrawTest, MidFlipTheCardIsAnEdge) {
     EXPECT_FLOAT_EQ(c->ScaleX, 1.0f);
 }
 
+TEST_F(CardDrawTest, ADrawingOffsetMovesTheBowWithTheCard) {
+    ImageBank.Add("BOW", SolidImage(20, 20, 255, 0, 0, 1));
+    auto c = Card(1, 1);
+    c->bow = 1;
+    c->UseOffset = 1;
+    c->offx = 200;
+    Game->Gfx->Cls();
+    c->Draw();
+    Rgb bow = PixelAt(500, 300);
+    EXPECT_EQ(bow.r, 255);
+    EXPECT_EQ(bow.g, 0);
+    Rgb place = PixelAt(300, 300);
+    EXPECT_EQ(place.r + place.g + place.b, 0);
+}
+
 }  // namespace

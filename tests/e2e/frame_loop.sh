@@ -2,6 +2,7 @@
 # The real window: it draws, fades between screens on a click, pauses with P, leaves through
 # the exit screen on Escape and on a close request, refuses a second copy, and reports an
 # error raised inside the frame loop.
+export ROSEWICK_START=demo
 source "$(dirname "$0")/lib.sh"
 start_x 1280x1024
 

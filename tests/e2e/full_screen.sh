@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Full screen on a wide display: the 1024x768 area is pillar-boxed where the computed viewport
 # says, a click lands at the right game coordinates, and Alt+Enter goes back to a window.
+export ROSEWICK_START=demo
 source "$(dirname "$0")/lib.sh"
 start_x 1920x1080
 mkdir -p "$SHARED"

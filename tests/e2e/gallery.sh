@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The widget gallery in the real window: reached by its button on the first screen, a yes/no
 # answer and a typed name reach the screen, and Escape leads back.
+export ROSEWICK_START=demo
 source "$(dirname "$0")/lib.sh"
 start_x 1280x1024
 

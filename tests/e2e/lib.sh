@@ -100,7 +100,7 @@ continue_past_loading() {
     wait_window  # full screen may have replaced the first window
     click 300 300
     for _ in $(seq 1 10); do
-      grep -qF "Screen started: demo" "$WORK/game.out" && return 0
+      grep -qF "Screen started: " "$WORK/game.out" && return 0
       sleep 0.1
     done
   done

@@ -2,6 +2,7 @@
 # Settings across runs of the real executable: it finds its data beside itself from any
 # working folder, writes its settings file in the shared folder, and after being killed
 # restores the defaults it changed (keeping the player) and starts in a window.
+export ROSEWICK_START=demo
 source "$(dirname "$0")/lib.sh"
 start_x 1280x1024
 GAME=$(cd "$(dirname "$GAME")" && pwd)/$(basename "$GAME")
