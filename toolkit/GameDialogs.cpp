@@ -114,6 +114,15 @@ std::shared_ptr<TDialogYesNo> CreateConfirmDialog(const std::string& question) {
     return d;
 }
 
+std::shared_ptr<TDialogYesNo> CreateQuestionDialog(const std::string& header,
+                                                   const std::string& body,
+                                                   const std::string& yesKey,
+                                                   const std::string& noKey) {
+    auto d = YesNoDialog("Dialogs/MessageDialog.png", header, body, yesKey, noKey);
+    Finish(*d, "Confirm");
+    return d;
+}
+
 std::shared_ptr<TDialogYesNo> CreateExitDialog() {
     auto d = YesNoDialog("Dialogs/Exit Dialog.png", ToolkitText("Game Exit Header"), "",
                          "Button Yes", "Button No");

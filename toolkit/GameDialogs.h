@@ -17,6 +17,11 @@ std::shared_ptr<TDialogOK> CreateMessageDialog(const std::string& header, const 
 std::shared_ptr<TDialogOK> CreateErrorDialog(const std::string& message);
 std::shared_ptr<TDialogYesNo> CreateConfirmDialog(const std::string& question);
 std::shared_ptr<TDialogYesNo> CreateExitDialog();
+// A question with the caller's header and body (texts) and its two answers' caption keys.
+std::shared_ptr<TDialogYesNo> CreateQuestionDialog(const std::string& header,
+                                                   const std::string& body,
+                                                   const std::string& yesKey,
+                                                   const std::string& noKey);
 // A character speaking: header and body as texts, with an optional picture image-bank name.
 std::shared_ptr<TDialogOK> CreateCharacterDialog(const std::string& header, const std::string& body,
                                                  const std::string& picture = "");
