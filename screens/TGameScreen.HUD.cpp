@@ -14,6 +14,7 @@
 #include "framework/TSoundBank.h"
 #include "progression/TPlayer.h"
 #include "progression/TSaveData.h"
+#include "screens/TLevelCompleteScreen.h"
 #include "toolkit/GameEffects.h"
 #include "toolkit/TBitmapFont.h"
 #include "toolkit/Ticks.h"
@@ -424,4 +425,8 @@ void TGameScreen::Draw() {
     if (GoalsDialog) GoalsDialog->Draw();
     if (MenuDialog) MenuDialog->Draw();
     gfx.ResetState();
+    if (LevelComplete && LevelComplete->Active) {
+        LevelComplete->Draw();
+        gfx.ResetState();
+    }
 }

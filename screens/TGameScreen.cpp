@@ -13,11 +13,11 @@
 #include "framework/TGame.h"
 #include "framework/TGameImage.h"
 #include "framework/TImageBank.h"
-#include "framework/TProfile.h"
 #include "progression/TDialogGoals.h"
 #include "progression/TPlayer.h"
 #include "progression/TProgressHooks.h"
 #include "progression/TSaveData.h"
+#include "screens/TLevelCompleteScreen.h"
 #include "toolkit/GameDialogs.h"
 #include "toolkit/GameEffects.h"
 #include "toolkit/GameFonts.h"
@@ -60,6 +60,13 @@ void TGameScreen::Load() {
     // The three powerup buttons, Cupid, Lyre and Phoenix, live as long as the game.
     if (!THUDPowerup::Cupid()) THUDPowerup::CreateAll();
     THUDPowerup::LoadAll();
+    LevelComplete = std::make_unique<TLevelCompleteScreen>();
+    LevelComplete->Load();
+    auto& link = LevelComplete->Play;
+    link.PlayScreen = this;
+    link.CardsLeft = [this] { return CurrentLevel ? CurrentLevel->CountTableau() : 0; };
+    link.ShownNewItemMessage = [this] { return ShownNewItemMessage; };
+    link.SetShowStoryOnHand1 = [this](int show) { showStoryOnHand1 = show; };
     loaded = 1;
 }
 
@@ -68,6 +75,8 @@ void TGameScreen::Start() {
     WireHooks();
     LoadButtons();
     TScreen::Start();
+    // Back from the pass-through screen: the panel that led here is done.
+    if (LevelComplete && LevelComplete->Active) LevelComplete->Hide();
     Log("Screen started: " + name);
     StartLevel();
     Game->GameFade.Init(static_cast<float>(FadeLength), 0, nullptr, 1);
@@ -90,6 +99,7 @@ void TGameScreen::Kill() {
 }
 
 int TGameScreen::SetEscDestination() {
+    if (LevelComplete && LevelComplete->Active) return LevelComplete->SetEscDestination();
     // Until the map exists Escape leaves the game the usual way.
     return TScreen::SetEscDestination();
 }
@@ -352,17 +362,11 @@ void TGameScreen::StopOutroAnim() {
         HandFinished();
         return;
     }
-    // Nothing scores the hand yet: the next hand follows at once.
-    if (Player) {
-        if (SaveData) SaveData->CollectGold(Player->levelGoldCollected);
-        Player->UpdateLevelEndData();
-        if (Player->Level > MAX_CHAPTERS) {
-            Player->Level = 1;
-            if (SaveData) SaveData->hand = 1;
-        }
-        Player->WriteProfile(Game->CurrentProfile.get());
-    }
-    StartLevel();
+    // The panel scores the hand, saves the progress and leads on.
+    LevelComplete->Play.BackgroundFileName = BackgroundFileName;
+    LevelComplete->JumpToLevelEndUsed = JumpToLevelEndUsed;
+    LevelComplete->Show();
+    Log("Hand complete panel shown");
 }
 
 float TGameScreen::GetIntroOutroRatio() const {
@@ -409,6 +413,13 @@ void TGameScreen::ManageDialogs() {
 void TGameScreen::Logic() {
     TScreen::Logic();
     if (!CurrentLevel || !Player) return;
+    if (LevelComplete && LevelComplete->Active) {
+        LevelComplete->Logic();
+        Effects.Manage();
+        TopEffects.Manage();
+        ProcessSoundTriggers();
+        return;
+    }
     if (MessageDialog || GoalsDialog || MenuDialog) {
         ManageDialogs();
     } else if (IntroRunning()) {

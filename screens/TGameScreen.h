@@ -17,6 +17,7 @@
 #include "toolkit/TSineCounter.h"
 
 class TCard;
+class TLevelCompleteScreen;
 class TGameImage;
 class TBitmapFont;
 
@@ -105,7 +106,9 @@ public:
     TParticleList Effects;
     TParticleList TopEffects;
 
-    // Where a finished hand goes; the default deals the next hand at once.
+    // The hand-complete panel, shown over the play screen when a hand's outro ends.
+    std::unique_ptr<TLevelCompleteScreen> LevelComplete;
+    // Replaces the panel as what follows a hand (tests that only play).
     std::function<void()> HandFinished;
     // The story's part in a hand, until the story mode exists: on a chapter's first hand,
     // ChapterStory may start the chapter's story and return true (it then calls

@@ -12,7 +12,9 @@
 #include "platform/Event.h"
 #include "platform/Keys.h"
 #include "screens/TGameLoader.h"
+#include "screens/TLevelCompleteScreen.h"
 #include "tests/screens/PlayScreenFixture.h"
+#include "toolkit/TDialogYesNo.h"
 
 namespace {
 
@@ -195,6 +197,56 @@ protected:
         return out.str();
     }
 
+    // The hand-complete panel as a person answers it: OK (Next), then Next again when the
+    // chapter's goals failed in normal play, OK in hard play, Continue after a first hand.
+    void ActOnPanel() {
+        auto& panel = *screen->LevelComplete;
+        if (panel.failedGoalsDialog) {
+            failedGoalsSeen = 1;
+            bool question = dynamic_cast<TDialogYesNo*>(panel.failedGoalsDialog.get()) != nullptr;
+            PushKey(question ? platform::keys::KEY_A + ('N' - 'A') : platform::keys::ENTER);
+        } else if (panel.DialogOK || panel.CurrentMessage) {
+            PushKey(platform::keys::ENTER);
+        } else if (panel.Active == 1 && panel.OKButton && panel.OKButton->Active &&
+                   !panel.OKButton->Disabled && !panel.SlidingIn()) {
+            const auto& b = panel.OKButton;
+            PushClick(static_cast<int>(b->x + b->w / 2), static_cast<int>(b->y + b->h / 2));
+        } else if (panel.Active == 2 && panel.ContinueButton && panel.ContinueButton->Active) {
+            const auto& b = panel.ContinueButton;
+            PushClick(static_cast<int>(b->x + b->w / 2), static_cast<int>(b->y + b->h / 2));
+        }
+    }
+
+    // Plays every hand of a chapter through the panel; false when play got stuck.
+    bool PlayChapter(int chapter, int hard) {
+        screen->HandFinished = nullptr;
+        SaveData->timer = hard;
+        Player->Level = chapter;
+        SaveData->hand = 1;
+        screen->StartLevel();
+        int hands = handsPerChapter[static_cast<size_t>(chapter - 1)];
+        int started = 1;
+        bool wasIntro = true;
+        int idleTicks = 0;
+        for (int tick = 0; tick < 400000; ++tick) {
+            Frame();
+            if (Game->CurrentTScreen != screen.get()) continue;  // passing through
+            bool intro = screen->IntroRunning();
+            if (intro && !wasIntro) started++;
+            wasIntro = intro;
+            if (started > hands) return true;
+            if (++idleTicks < 4) continue;
+            idleTicks = 0;
+            if (screen->LevelComplete->Active) {
+                panelsShown = std::max(panelsShown, started);
+                ActOnPanel();
+            } else if (Idle() || screen->MessageDialog || screen->GoalsDialog) {
+                Act();
+            }
+        }
+        return false;
+    }
+
     // Plays chapter-hand to its end; false when it never ended.
     bool PlayHand(int chapter, int hand, bool allShop) {
         for (int i = 0; i < TSaveData::SHOP_ITEMS; ++i)
@@ -233,6 +285,7 @@ protected:
     int bowCopies = 0, burnt = 0;
     std::set<const TCard*> takenOff;
     int powerupsFired = 0, powerupShots = 0;
+    int failedGoalsSeen = 0, panelsShown = 0;
 };
 
 TEST_F(ScriptedPlayerTest, PlaysThirtyHandsAcrossTheChaptersWithAndWithoutTheShop) {
@@ -250,4 +303,18 @@ TEST_F(ScriptedPlayerTest, PlaysThirtyHandsAcrossTheChaptersWithAndWithoutTheSho
     EXPECT_GT(actions, 30 * 20);
     EXPECT_GT(powerupsFired, 0) << "with the shop bought the powerups charge and are used";
     EXPECT_GT(powerupShots, 0) << "Cupid's arrows were shot";
+}
+
+TEST_F(ScriptedPlayerTest, PlaysAWholeChapterThroughTheHandCompletePanelAtBothDifficulties) {
+    for (int hard : {0, 1}) {
+        failedGoalsSeen = 0;
+        ASSERT_TRUE(PlayChapter(2, hard)) << (hard ? "hard" : "normal") << " play got stuck";
+        EXPECT_EQ(panelsShown, 3) << "a panel after each of the chapter's three hands";
+        if (hard && failedGoalsSeen) {
+            EXPECT_EQ(Player->Level, 2) << "hard play restarts a chapter whose goals failed";
+        } else {
+            EXPECT_EQ(Player->Level, 3) << "normal play goes on to the next chapter";
+        }
+        EXPECT_EQ(SaveData->hand, 1);
+    }
 }
