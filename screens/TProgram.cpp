@@ -20,6 +20,7 @@
 #include "platform/Clock.h"
 #include "platform/PathResolver.h"
 #include "platform/SystemInfo.h"
+#include "progression/TGameState.h"
 #include "progression/TPlayer.h"
 #include "progression/TProfileBinding.h"
 #include "progression/TSaveData.h"
@@ -144,7 +145,11 @@ void TProgram::LoadAssets() {
 }
 
 void TProgram::LoadPlayerProgress() {
-    // The player manager comes later: until then one profile keeps the progress.
+    // The player manager comes later: until then one profile keeps the progress. Nobody has
+    // been asked for a difficulty, so a profile made here plays normal.
+    std::string name = Game->ProfileName.empty() ? DEFAULT_PROFILE_NAME : Game->ProfileName;
+    if (!platform::PathResolver::Exists(Game->ProfilePath + name + ".dat"))
+        TGameState::SetRelaxedMode();
     if (Game->ProfileName.empty())
         SelectProfile(DEFAULT_PROFILE_NAME);
     else
