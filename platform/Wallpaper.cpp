@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -181,8 +182,11 @@ bool Wallpaper::ProgramExists(const std::string& program) {
     std::istringstream dirs(Env("PATH"));
     std::string dir;
     while (std::getline(dirs, dir, ':')) {
-        if (dir.empty()) dir = ".";
-        if (access((dir + "/" + program).c_str(), X_OK) == 0) return true;
+        // An empty entry is the current folder. (Built as paths: GCC 12 reports a false
+        // overlap in the string assignments here when optimising.)
+        std::filesystem::path folder =
+            dir.empty() ? std::filesystem::path(".") : std::filesystem::path(dir);
+        if (access((folder / program).c_str(), X_OK) == 0) return true;
     }
     return false;
 }

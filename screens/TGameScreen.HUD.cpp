@@ -244,19 +244,16 @@ void TGameScreen::FillPearlCoords() {
 void TGameScreen::DrawPearls(float offsetX) {
     auto& gfx = *Game->Gfx;
     int stage = ShownStage();
-    // The empty places: faint rings, so the player sees how far the gauge goes.
+    // The empty places: faint small pearls, so the player sees how far the gauge goes.
+    if (!PearlImage) return;
     for (int i = 0; i < MAX_PEARLS; ++i) {
         const auto& p = PearlCoords[static_cast<size_t>(i)];
-        if (i < stage) {
-            gfx.SetAlpha(1);
-            if (PearlImage) PearlImage->Draw(p.x + offsetX, p.y);
-        } else {
-            gfx.SetAlpha(0.28f);
-            gfx.SetColor(255, 246, 230);
-            gfx.DrawOval(p.x + offsetX - 5, p.y - 5, 10, 10);
-            gfx.SetColor(255, 255, 255);
-        }
+        bool won = i < stage;
+        gfx.SetAlpha(won ? 1.0f : 0.3f);
+        gfx.SetScale(won ? 1.0f : 0.6f, won ? 1.0f : 0.6f);
+        PearlImage->Draw(p.x + offsetX, p.y);
     }
+    gfx.SetScale(1, 1);
     gfx.SetAlpha(1);
     // Pearls of the combo being banked fly from the combo panel to their places.
     float flight = MsToTicks(PEARL_FLIGHT_MS);
