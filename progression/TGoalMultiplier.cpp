@@ -13,8 +13,8 @@ int TGoalMultiplier::Complete() const {
 std::string TGoalMultiplier::GetGoalString() const {
     // The player reads the multiplier (1.6, 5), not the stage.
     int stage = std::clamp(target, 0, TPlayer::MAX_MULTIPLIER_STAGE);
-    std::string value = Player ? Player->MultiplierText[static_cast<size_t>(stage)]
-                               : TPlayer().MultiplierText[static_cast<size_t>(stage)];
+    std::string value =
+        Player ? Player->MultiplierText[static_cast<size_t>(stage)] : std::to_string(stage);
     return ReplaceXX(ToolkitText("GoalMultiplier"), value);
 }
 
