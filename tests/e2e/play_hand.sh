@@ -28,7 +28,7 @@ for round in $(seq 1 30); do
   xdotool "${chain[@]}"
   grep -qF "Hand ended: 1-1" "$WORK/game.out" && break
   # The stock, or "End Hand" where it lay once it is empty.
-  click 441 691
+  click 470 700
   sleep 0.3
   [ "$round" = 3 ] && [ -n "${SHOTS:-}" ] && screenshot "$SHOTS/midhand.png"
 done
