@@ -356,8 +356,7 @@ void TGameScreen::DrawHUDTopLayer() {
     float s = std::sin(comboPanelCounter.Counter * 3.14159f / 180.0f);
     if (s > 0.001f && ComboPanelImage && Player) {
         float y = COMBO_PANEL_Y - s * COMBO_PANEL_SLIDE_RANGE + GetBottomHUDOffsetY();
-        float x = 512 - ComboPanelImage->GetWidth() / 2.0f;
-        ComboPanelImage->Draw(x, y - ComboPanelImage->GetHeight() / 2.0f);
+        ComboPanelImage->Draw(512, y);
         if (HUDFont) {
             int run = showComboPanel ? Player->Combo : std::max(Player->Combo, Player->lastCombo);
             gfx.SetColor(92, 40, 52);

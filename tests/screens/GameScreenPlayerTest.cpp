@@ -8,6 +8,7 @@
 #include "cards/THUDPowerup.h"
 #include "framework/TChannelArray.h"
 #include "framework/TGame.h"
+#include "framework/TGameText.h"
 #include "framework/TSoundBank.h"
 #include "platform/Event.h"
 #include "platform/Keys.h"
@@ -40,6 +41,7 @@ protected:
         };
         loader.TitleScreen = screen.get();
         loader.Run();
+        ToolkitTextLookup = [](const std::string& key) { return GameText.FindString(key); };
         Game->SuspendedEvent = 0;
         // The loading screen waits for a click.
         PushClick(512, 725);
@@ -317,4 +319,57 @@ TEST_F(ScriptedPlayerTest, PlaysAWholeChapterThroughTheHandCompletePanelAtBothDi
         }
         EXPECT_EQ(SaveData->hand, 1);
     }
+}
+
+// Pictures of the busy moments of play, to look at: ROSEWICK_SHOTS=folder test_screens
+// --gtest_filter=*PlayScreenshots.
+TEST_F(ScriptedPlayerTest, PlayScreenshots) {
+    const char* folder = std::getenv("ROSEWICK_SHOTS");
+    if (!folder) GTEST_SKIP() << "ROSEWICK_SHOTS not set";
+    for (int i = 0; i < TSaveData::SHOP_ITEMS; ++i)
+        SaveData->shopPurchases[static_cast<size_t>(i)] = 2;
+    Player->Level = 6;
+    SaveData->hand = 4;
+    screen->StartLevel();
+    auto run = [&](int ticks) {
+        for (int i = 0; i < ticks; ++i) Frame();
+    };
+    auto shoot = [&](const std::string& name) {
+        Game->ScreenDraw();
+        std::string error;
+        EXPECT_TRUE(Game->Gfx->Grab().SavePng(std::string(folder) + "/" + name, 6, true, error))
+            << error;
+    };
+    run(150);
+    shoot("play_deal.png");
+    run(400);
+    shoot("play_hand.png");
+    Player->Combo = 9;
+    screen->StartCombo();
+    run(80);
+    shoot("play_combo.png");
+    screen->StartEndComboAnim();
+    run(140);
+    shoot("play_banking.png");
+    run(200);
+    auto fire = [&](const std::shared_ptr<THUDPowerup>& p) {
+        p->ChargeFully();
+        THUDPowerup::ManageHUDClicks(p->HUDLocation.X + 50, p->HUDLocation.Y + 60);
+    };
+    fire(THUDPowerup::Powerups[2]);
+    run(60);
+    shoot("play_phoenix.png");
+    run(400);
+    fire(THUDPowerup::Powerups[1]);
+    run(200);
+    shoot("play_lyre.png");
+    run(500);
+    fire(THUDPowerup::Powerups[0]);
+    for (const auto& c : CurrentLevel->cardList->cards)
+        if (c->tableau && c->inPlay && c->specialType == 0) {
+            Game->Mouse.MoveTo(static_cast<int>(c->x), static_cast<int>(c->y));
+            break;
+        }
+    run(5);
+    shoot("play_cupid_armed.png");
 }
