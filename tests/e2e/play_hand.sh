@@ -35,6 +35,13 @@ done
 wait_output "Hand ended: 1-1" 5
 sleep 0.6
 [ -n "${SHOTS:-}" ] && screenshot "$SHOTS/outro.png"
+# The hand-complete panel: Escape acts as its "Next", then leaves the wallpaper step.
+wait_output "Hand complete panel shown" 10
+sleep 1.5
+[ -n "${SHOTS:-}" ] && screenshot "$SHOTS/panel.png"
+key Escape
+sleep 1.2
+key Escape
 wait_output "Hand started: 1-2" 15
 grep -q "Hand ended: 1-1 cards left 0" "$WORK/game.out" || echo "note: the clicks left cards on the table"
 kill -TERM "$GAME_PID"

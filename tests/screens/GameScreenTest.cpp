@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "framework/Keyboard.h"
 #include "platform/Keys.h"
 #include "tests/screens/PlayScreenFixture.h"
@@ -89,7 +91,11 @@ TEST_P(ComboBanking, AddsOneStagePerCardFromTheMinimum) {
 
 INSTANTIATE_TEST_SUITE_P(Runs, ComboBanking,
                          ::testing::Values(ComboCase{5, false, 0}, ComboCase{6, true, 1},
-                                           ComboCase{12, true, 7}));
+                                           ComboCase{12, true, 7}),
+                         [](const auto& info) {
+                             return "Run" + std::to_string(info.param.run) +
+                                    (info.param.endCombo ? "EndCombo" : "Draw");
+                         });
 
 TEST_F(PlayScreenTest, BankingStopsAtTheTopStageWithTheRemainingPearls) {
     UseOpenLayout(OPEN_CHAPTER, OPEN_HAND);
@@ -269,4 +275,9 @@ INSTANTIATE_TEST_SUITE_P(Regions, ToolTips,
                                            TipCase{340, 660, -1, -1, "Tooltip Keep Playing"},
                                            TipCase{340, 660, 37, -1, "Tooltip Stock Cards Left"},
                                            TipCase{660, 660, -1, -1, "Tooltip Undo Button"},
-                                           TipCase{180, 40, -1, -1, "Tooltip Gold Multiplier"}));
+                                           TipCase{180, 40, -1, -1, "Tooltip Gold Multiplier"}),
+                         [](const auto& info) {
+                             std::string name = info.param.key;
+                             std::erase(name, ' ');
+                             return name + "_" + std::to_string(info.index);
+                         });
