@@ -19,6 +19,7 @@
 #include "framework/TGame.h"
 #include "framework/TImageBank.h"
 #include "progression/TPlayer.h"
+#include "progression/TSaveData.h"
 #include "screens/TProgram.h"
 
 namespace {
@@ -111,6 +112,8 @@ int main(int argc, char** argv) {
         all.frames.insert(all.frames.end(), f.frames.begin(), f.frames.end());
     };
 
+    // No tips: the combo tip's message would hold the screen still.
+    SaveData->showTips = 0;
     // A full tableau: a big layout dealt afresh, the deal flying in.
     Player->Level = 14;
     screen->JumpToHand(5);

@@ -89,7 +89,6 @@ struct Graphics::Impl {
     int clsR = 0, clsG = 0, clsB = 0;
     int vsync = -1;  // what the renderer was last set to: 1, 0, or -1 unknown
     bool hardVsync = false;
-    bool softwareRenderer = false;
     double nextFrame = 0;
 
     // Real pixels per virtual unit.
@@ -170,9 +169,8 @@ struct Graphics::Impl {
             if (!made) return nullptr;
             slot = TextureHandle(made, TextureDeleter{renderer});
             SDL_UpdateTexture(made, nullptr, pixels.Data(), pixels.Width() * 4);
-            // The software renderer's smooth scaling costs several times its plain one.
-            bool smooth = (image.Flags() & Image::FILTERED) && !softwareRenderer;
-            SDL_SetTextureScaleMode(made, smooth ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
+            SDL_SetTextureScaleMode(made, (image.Flags() & Image::FILTERED) ? SDL_ScaleModeLinear
+                                                                            : SDL_ScaleModeNearest);
         }
         return slot.get();
     }
@@ -346,11 +344,6 @@ bool Graphics::Open(const ContextSettings& wanted, std::string& error) {
 
     impl->window = std::move(window);
     impl->renderer = std::shared_ptr<SDL_Renderer>(made, SDL_DestroyRenderer);
-    {
-        SDL_RendererInfo info;
-        impl->softwareRenderer =
-            SDL_GetRendererInfo(made, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE) != 0;
-    }
     impl->hardVsync = wanted.vsync && impl->CanWaitForBlank();
     impl->vsync = wanted.vsync ? 1 : 0;
     impl->nextFrame = 0;
