@@ -174,6 +174,17 @@ void TPlayer::ClearCombo() {
     Combo = 0;
 }
 
+void TPlayer::UndoTableauPlay() {
+    bool wasCombo = Combo >= ComboMin;
+    Combo = std::max(0, Combo - 1);
+    lastCombo = Combo;
+    if (SaveData && SaveData->chapterMaxComboWasModified) {
+        SaveData->chapterMaxCombo = std::max(0, SaveData->chapterMaxCombo - 1);
+        SaveData->chapterMaxComboWasModified = 0;
+    }
+    if (wasCombo && Combo < ComboMin) ProgressHooks.Call(ProgressHooks.HideComboPanel);
+}
+
 void TPlayer::RestoreCombo() {
     Combo = lastCombo;
     if (Combo >= ComboMin) {

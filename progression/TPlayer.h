@@ -93,6 +93,9 @@ public:
     void IncreaseCombo();
     void ClearCombo();
     void RestoreCombo();
+    // A tableau play was taken back: the run is one card shorter (the combo panel goes when it
+    // falls below the minimum) and a chapter record it had raised goes back down.
+    void UndoTableauPlay();
     void IncreaseMultiplier(int stages);
     int GetMultiplierInProgress() const;
 

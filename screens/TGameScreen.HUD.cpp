@@ -141,14 +141,9 @@ void TGameScreen::ManageGoldParticles() {
 // --- Sounds ---------------------------------------------------------------------------------
 
 void TGameScreen::ProcessSoundTriggers() {
-    auto play = [](const std::string& name, float pan) {
-        if (CardHooks.PlaySound)
-            CardHooks.PlaySound(name, 1.0f, pan, 1.0f);
-        else
-            PlayToolkitSound(name, 1.0f);
-    };
+    auto play = [](const std::string& name, float pan) { CardHooks.Sound(name, 1.0f, pan); };
     if (TriggerGoldCoin) play("coin", TriggerGoldCoinPan);
-    if (TriggerHUDCharged || CardHooks.hudChargedTrigger) play("GaugeFull", 0);
+    if (CardHooks.hudChargedTrigger) play("GaugeFull", 0);
     if (CardHooks.flipSoundTrigger)
         play("flip", CardHooks.flipSoundPan / static_cast<float>(CardHooks.flipSoundTrigger));
     if (TriggerCardLandCounter > 0) TriggerCardLandCounter -= Delta;
@@ -165,7 +160,6 @@ void TGameScreen::ProcessSoundTriggers() {
 void TGameScreen::ClearSoundTriggers() {
     TriggerGoldCoin = 0;
     TriggerGoldCoinPan = 0;
-    TriggerHUDCharged = 0;
     CardHooks.hudChargedTrigger = 0;
     CardHooks.flipSoundTrigger = 0;
     CardHooks.flipSoundPan = 0;
@@ -196,25 +190,26 @@ int TGameScreen::ManageToolTip() {
         toolTip.reset();
         AutoHintCounter = 0;
         if (region == REGION_NONE) return 0;
-        auto bought = [](int index) { return CardHooks.Bought(index); };
+        // A powerup's tip names its level; one not bought yet says to keep playing.
+        auto powerupTip = [](int index, const char* one, const char* two) {
+            const auto& p = THUDPowerup::Powerups[static_cast<size_t>(index)];
+            int level = p ? p->GetPowerLevel() : 0;
+            return level == 0 ? "Tooltip Keep Playing" : level == 2 ? two : one;
+        };
         std::string key;
         switch (region) {
             case 0:
-                key = !bought(27)  ? "Tooltip Keep Playing"
-                      : bought(28) ? "Tooltip Cupid 2"
-                                   : "Tooltip Cupid 1";
+                key = powerupTip(0, "Tooltip Cupid 1", "Tooltip Cupid 2");
                 break;
             case 1:
-                key = bought(11) ? "Tooltip Shuffle" : "Tooltip Keep Playing";
+                key = powerupTip(1, "Tooltip Shuffle", "Tooltip Shuffle");
                 break;
             case 2:
-                key = !bought(25)  ? "Tooltip Keep Playing"
-                      : bought(26) ? "Tooltip Phoenix 2"
-                                   : "Tooltip Phoenix 1";
+                key = powerupTip(2, "Tooltip Phoenix 1", "Tooltip Phoenix 2");
                 break;
             case 3:
-                key = bought(SHOP_BALLROOM_DRESS) ? "Tooltip Stock Cards Left"
-                                                  : "Tooltip Keep Playing";
+                key = CardHooks.Bought(SHOP_BALLROOM_DRESS) ? "Tooltip Stock Cards Left"
+                                                            : "Tooltip Keep Playing";
                 break;
             case 4:
                 key = "Tooltip Undo Button";

@@ -20,51 +20,34 @@
 
 namespace {
 const TColor CAPTION{62, 16, 0};
-const TColor CAPTION_DOWN{42, 0, 0};
 }  // namespace
 
 // --- Buttons --------------------------------------------------------------------------------
 
-std::shared_ptr<TButton> TGameScreen::MakeCaptionButton(const std::string& image,
-                                                        const std::string& key, float x, float y) {
-    auto b = TButton::CreateSpecial(image, image + "MO", "ButtonMO", "buttonclick", x, y, 1);
-    b->LoadMouseClick(image + "_down", 200);
-    b->SetFixedGlowOnMO(0.2f, 0.005f, 0);
-    if (!key.empty()) {
-        b->SetupCaption(ToolkitText(key), 1, TColor::Create(CAPTION.R, CAPTION.G, CAPTION.B),
-                        nullptr, FindGameFont("Button"), nullptr);
-        b->Caption->AutoScale(static_cast<float>(b->w) - 16);
-        b->SetupCaptionDown(TColor::Create(CAPTION_DOWN.R, CAPTION_DOWN.G, CAPTION_DOWN.B), 1.0f, 1,
-                            1);
-    }
+std::shared_ptr<TButton> TGameScreen::MakeButton(const std::string& image, float x, float y,
+                                                 int useMenuPath, int downMs, float glow) {
+    auto b =
+        TButton::CreateSpecial(image, image + "MO", "ButtonMO", "buttonclick", x, y, useMenuPath);
+    b->LoadMouseClick(image + "_down", downMs);
+    b->SetFixedGlowOnMO(glow, 0.005f, 0);
     return b;
 }
 
 void TGameScreen::LoadButtons() {
-    UndoButton = TButton::CreateSpecial("HUD/Undo", "HUD/UndoMO", "ButtonMO", "buttonclick", UNDO_X,
-                                        UNDO_Y, 0);
-    UndoButton->LoadMouseClick("HUD/Undo_down", 200);
+    UndoButton = MakeButton("HUD/Undo", UNDO_X, UNDO_Y, 0, 200, 0.2f);
     UndoButton->LoadDisabled("HUD/Undo_disabled", 0);
-    UndoButton->SetFixedGlowOnMO(0.2f, 0.005f, 0);
     UndoButton->SetupCaption("1", 1, TColor::Create(CAPTION.R, CAPTION.G, CAPTION.B), nullptr,
                              FindGameFont("Button"), nullptr);
 
     float stockLeft = static_cast<float>(STOCK_X - TCard::HALF_WIDTH);
     float stockTop = static_cast<float>(STOCK_Y - TCard::HALF_HEIGHT);
-    EndComboButton = TButton::CreateSpecial("HUD/End Combo", "HUD/End ComboMO", "ButtonMO",
-                                            "buttonclick", stockLeft, stockTop, 0);
-    EndComboButton->LoadMouseClick("HUD/End Combo_down", 150);
-    EndComboButton->SetFixedGlowOnMO(0.25f, 0.005f, 0);
-    EndHandButton = TButton::CreateSpecial("HUD/End Hand", "HUD/End HandMO", "ButtonMO",
-                                           "buttonclick", stockLeft, stockTop, 0);
-    EndHandButton->LoadMouseClick("HUD/End Hand_down", 150);
-    EndHandButton->SetFixedGlowOnMO(0.25f, 0.005f, 0);
-    SkipStoryButton = TButton::CreateSpecial("HUD/Skip Story", "HUD/Skip StoryMO", "ButtonMO",
-                                             "buttonclick", 860, 708, 0);
+    EndComboButton = MakeButton("HUD/End Combo", stockLeft, stockTop, 0, 150, 0.25f);
+    EndHandButton = MakeButton("HUD/End Hand", stockLeft, stockTop, 0, 150, 0.25f);
+    SkipStoryButton = MakeButton("HUD/Skip Story", 860, 708, 0, 150, 0.2f);
     SkipStoryButton->Active = 0;
 
-    MenuButton = MakeCaptionButton("Menu", "", 904, 6);
-    GoalsButton = MakeCaptionButton("Goals", "", 784, 8);
+    MenuButton = MakeButton("Menu", 904, 6, 1, 200, 0.2f);
+    GoalsButton = MakeButton("Goals", 784, 8, 1, 200, 0.2f);
 }
 
 void TGameScreen::ResetButtons() {
@@ -189,13 +172,7 @@ void TGameScreen::StartUndo() {
     } else {
         top->StartFoundationToTableauAnim();
         PlayToolkitSound("arcundo");
-        Player->Combo = std::max(0, Player->Combo - 1);
-        Player->lastCombo = Player->Combo;
-        if (SaveData && SaveData->chapterMaxComboWasModified) {
-            SaveData->chapterMaxCombo = std::max(0, SaveData->chapterMaxCombo - 1);
-            SaveData->chapterMaxComboWasModified = 0;
-        }
-        if (Player->Combo < Player->ComboMin && EndComboActive()) HideComboPanel();
+        Player->UndoTableauPlay();
         Log("Undo: card back to the tableau");
     }
 }

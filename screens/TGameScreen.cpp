@@ -94,7 +94,7 @@ void TGameScreen::Kill() {
     GoalsDialog.reset();
     MenuDialog.reset();
     toolTip.reset();
-    Game->Mouse.Image = ImageBank.FindTImage("pointer");
+    RestorePointer();
     TScreen::Kill();
 }
 
@@ -223,12 +223,9 @@ bool TGameScreen::OutroRunning() const {
 
 void TGameScreen::StartIntroAnim() {
     CardHooks.introAnimInProgress = 1;
-    HUDSliding = 1;
     introStage = 0;
     IntroAnim.Init(introAnimLength);
     IntroAnim.Reset();
-    CardsAppearAnim.Init(introAnimPhase2Start);
-    CardsAppearAnim.Reset();
     CurrentLevel->FlyOnCards();
     EffectHandStart();
 }
@@ -236,7 +233,6 @@ void TGameScreen::StartIntroAnim() {
 void TGameScreen::ManageIntroAnim() {
     if (!IntroRunning()) return;
     IntroAnim.Manage();
-    CardsAppearAnim.Manage();
     bool flying = false;
     for (const auto& f : CurrentLevel->flyingCards)
         if (f->moving) flying = true;
@@ -274,8 +270,6 @@ void TGameScreen::ManageIntroAnim() {
 
 void TGameScreen::StopIntroAnim() {
     CardHooks.introAnimInProgress = 0;
-    HUDSliding = 0;
-    PlayShown = 1;
     IntroAnim.Stop();
     if (introStage < 3 && hand == 1 && chapter >= 2 && !goalsOfferedThisHand) {
         goalsOfferedThisHand = 1;
@@ -316,7 +310,6 @@ int TGameScreen::StartOutroAnim() {
     // A combo still running is banked before the hand is scored.
     if (EndComboActive() && !Banking()) StartEndComboAnim();
     CardHooks.outroAnimInProgress = 1;
-    HUDSliding = 1;
     // The jump key's hand counts as cleared.
     int left = JumpToLevelEndUsed ? 0 : CurrentLevel->CountTableau();
     wellDoneLength = left <= 1 ? 2800 : left == 2 ? 2550 : 2000;
@@ -354,7 +347,6 @@ void TGameScreen::ManageOutroAnim() {
 
 void TGameScreen::StopOutroAnim() {
     CardHooks.outroAnimInProgress = 0;
-    HUDSliding = 0;
     outroStarted = 0;
     OutroAnim.Finished = 0;
     if (Player) Player->ClearCombo();
@@ -457,14 +449,10 @@ void TGameScreen::SpecificKeys() {
     if (KeyHit('R')) {
         FlushKeyboard();
         RestartLevel();
-    } else if (KeyHit('J') && Player && Player->Alive) {
+    } else if (bool jump = KeyHit('J'); (jump || KeyHit('K')) && Player && Player->Alive) {
+        // J ends the hand as if cleared, K with the cards it has left.
+        JumpToLevelEndUsed = jump ? 1 : 0;
         FlushKeyboard();
-        JumpToLevelEndUsed = 1;
-        CardHooks.Call(CardHooks.FadeTips);
-        EndHand();
-    } else if (KeyHit('K') && Player && Player->Alive) {
-        FlushKeyboard();
-        JumpToLevelEndUsed = 0;
         CardHooks.Call(CardHooks.FadeTips);
         EndHand();
     }
@@ -515,7 +503,6 @@ void TGameScreen::ClearAll() {
     BlockInput = 0;
     CardHooks.HUDPowerupBlockInput = 0;
     showComboPanel = 0;
-    PlayShown = 0;
     MessageDialog.reset();
     GoalsDialog.reset();
     MenuDialog.reset();

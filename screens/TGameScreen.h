@@ -58,11 +58,6 @@ public:
     // --- Input
     int BlockInput = 0;
     // --- Presentation state
-    int FadingIn = 0;
-    int FirstTime = 1;
-    int HUDSliding = 0;
-    int MouseUpFlag = 0;
-    int PlayShown = 0;
     // The hand was ended by the jump key: it counts as perfect.
     int JumpToLevelEndUsed = 0;
     int showComboPanel = 0;
@@ -78,10 +73,9 @@ public:
     std::shared_ptr<TButton> UndoButton, EndComboButton, EndHandButton, SkipStoryButton;
     std::shared_ptr<TButton> MenuButton, GoalsButton;
     // --- Animations
-    TAnimation IntroAnim, CardsAppearAnim, WaitForFlipAnim, OutroAnim, WellDoneAnim;
-    float lastRatio = 0, newRatio = 0;
+    TAnimation IntroAnim, WaitForFlipAnim, OutroAnim, WellDoneAnim;
     // --- Messages
-    int ShownGoalsMessage = 0, ShownStartMessage = 0, ShownNewItemMessage = 0;
+    int ShownStartMessage = 0, ShownNewItemMessage = 0;
     std::shared_ptr<TDialogOK> MessageDialog;
     std::shared_ptr<TDialog> GoalsDialog;
     std::shared_ptr<TDialogYesNo> MenuDialog;
@@ -89,7 +83,6 @@ public:
     int lastToolTip = -1;
     // --- Pointer
     int PointerPowerupType = -1;
-    std::shared_ptr<TGameImage> PointerImageStored;
     // --- Panel images
     std::shared_ptr<TGameImage> BottomPanelImage, TopPanelImage, MultiplierPanelImage,
         MultiplierGlowImage, MultiplierGlowOverlayImage, PearlImage, ComboPanelImage,
@@ -100,7 +93,6 @@ public:
     // --- Sound triggers of this step (besides the cards' own)
     int TriggerGoldCoin = 0;
     float TriggerGoldCoinPan = 0;
-    int TriggerHUDCharged = 0;
     float TriggerCardLandCounter = 0;
     // --- Effects: under the HUD (cards) and over it (coins, pearls)
     TParticleList Effects;
@@ -207,8 +199,9 @@ private:
     };
     void WireHooks();
     void LoadButtons();
-    std::shared_ptr<TButton> MakeCaptionButton(const std::string& image, const std::string& key,
-                                               float x, float y);
+    // A button from its picture, its "MO" and "_down" pictures, glowing on hover.
+    static std::shared_ptr<TButton> MakeButton(const std::string& image, float x, float y,
+                                               int useMenuPath, int downMs, float glow);
     void ManageDialogs();
     void ManageStoryItemReveal();
     void ManagePearls();

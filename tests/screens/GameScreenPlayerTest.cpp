@@ -69,6 +69,9 @@ protected:
         ASSERT_TRUE(platform::Input::Push({T::MouseDown, 1, wx, wy}));
         ASSERT_TRUE(platform::Input::Push({T::MouseUp, 1, wx, wy}));
     }
+    void PushClick(const TButton& b) {
+        PushClick(static_cast<int>(b.x + b.w / 2), static_cast<int>(b.y + b.h / 2));
+    }
     void PushKey(int code) {
         using T = platform::Event::Type;
         ASSERT_TRUE(platform::Input::Push({T::KeyDown, code, 0, 0}));
@@ -167,14 +170,12 @@ protected:
             return;
         }
         if (screen->EndComboActive()) {
-            const auto& b = screen->EndComboButton;
-            PushClick(static_cast<int>(b->x + b->w / 2), static_cast<int>(b->y + b->h / 2));
+            PushClick(*screen->EndComboButton);
         } else if (CurrentLevel->topStockCard) {
             PushClick(static_cast<int>(CurrentLevel->topStockCard->x),
                       static_cast<int>(CurrentLevel->topStockCard->y));
         } else if (screen->EndHandButton->Active) {
-            const auto& b = screen->EndHandButton;
-            PushClick(static_cast<int>(b->x + b->w / 2), static_cast<int>(b->y + b->h / 2));
+            PushClick(*screen->EndHandButton);
         }
         actions++;
     }
@@ -211,11 +212,9 @@ protected:
             PushKey(platform::keys::ENTER);
         } else if (panel.Active == 1 && panel.OKButton && panel.OKButton->Active &&
                    !panel.OKButton->Disabled && !panel.SlidingIn()) {
-            const auto& b = panel.OKButton;
-            PushClick(static_cast<int>(b->x + b->w / 2), static_cast<int>(b->y + b->h / 2));
+            PushClick(*panel.OKButton);
         } else if (panel.Active == 2 && panel.ContinueButton && panel.ContinueButton->Active) {
-            const auto& b = panel.ContinueButton;
-            PushClick(static_cast<int>(b->x + b->w / 2), static_cast<int>(b->y + b->h / 2));
+            PushClick(*panel.ContinueButton);
         }
     }
 
