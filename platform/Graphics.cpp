@@ -10,6 +10,8 @@
 #include "platform/Clock.h"
 #include "platform/ImageFont.h"
 #include "platform/ImageTextures.h"
+#include "platform/Sprite.h"
+#include "platform/TransformedSprites.h"
 
 namespace platform {
 
@@ -50,6 +52,15 @@ SDL_BlendMode ToSdl(BlendMode mode) {
 
 Uint8 ToByte(float unit) {
     return static_cast<Uint8>(std::lround(std::clamp(unit, 0.0f, 1.0f) * 255.0f));
+}
+
+bool IsOpaque(const Pixmap& pixels) {
+    const uint8_t* p = pixels.Data();
+    const size_t count = static_cast<size_t>(pixels.Width()) * pixels.Height();
+    for (size_t i = 0; i < count; ++i) {
+        if (p[i * 4 + 3] != 255) return false;
+    }
+    return true;
 }
 
 Uint8 ClampByte(int value) {
@@ -158,33 +169,154 @@ struct Graphics::Impl {
             textures->renderer = renderer;
             textures->generation = g.generation;
             textures->frames.resize(static_cast<size_t>(image.Frames()));
+            textures->opaque.assign(static_cast<size_t>(image.Frames()), false);
+            static uint64_t nextId = 0;
+            textures->id = ++nextId;
         }
         TextureHandle& slot = textures->frames[static_cast<size_t>(frame)];
         if (!slot) {
             const Pixmap& pixels = image.frames[static_cast<size_t>(frame)];
             if (pixels.Empty()) return nullptr;
+            // ARGB is the window surface's own order: the software renderer then blends with
+            // its fast same-layout blitter instead of converting every pixel of every draw.
             SDL_Texture* made =
-                SDL_CreateTexture(renderer.get(), SDL_PIXELFORMAT_RGBA32, SDL_TEXTUREACCESS_STATIC,
-                                  pixels.Width(), pixels.Height());
+                SDL_CreateTexture(renderer.get(), SDL_PIXELFORMAT_ARGB8888,
+                                  SDL_TEXTUREACCESS_STATIC, pixels.Width(), pixels.Height());
             if (!made) return nullptr;
             slot = TextureHandle(made, TextureDeleter{renderer});
-            SDL_UpdateTexture(made, nullptr, pixels.Data(), pixels.Width() * 4);
+            const int pitch = pixels.Width() * 4;
+            std::vector<uint8_t> argb(static_cast<size_t>(pitch) * pixels.Height());
+            SDL_ConvertPixels(pixels.Width(), pixels.Height(), SDL_PIXELFORMAT_RGBA32,
+                              pixels.Data(), pitch, SDL_PIXELFORMAT_ARGB8888, argb.data(), pitch);
+            SDL_UpdateTexture(made, nullptr, argb.data(), pitch);
+            textures->opaque[static_cast<size_t>(frame)] = IsOpaque(pixels);
             SDL_SetTextureScaleMode(made, (image.Flags() & Image::FILTERED) ? SDL_ScaleModeLinear
                                                                             : SDL_ScaleModeNearest);
         }
         return slot.get();
     }
 
+    // Only for the software renderer: its own blitter weighs every pixel, and it turns,
+    // stretches and tints slowly, so there we draw into its frame ourselves.
+    std::unique_ptr<TransformedSprites> transformed;
+
+    // The frame the software renderer draws into, when it is one our sprites can go to; the
+    // renderer's queued draws are done first so ours land on top of them.
+    bool SoftwareTarget(const Graphics& g, Sprite::Target& target) const {
+        SDL_Surface* surface = SDL_GetWindowSurface(window.get());
+        if (!surface || !surface->pixels || SDL_MUSTLOCK(surface) || surface->w != outW ||
+            surface->h != outH ||
+            (surface->format->format != SDL_PIXELFORMAT_RGB888 &&
+             surface->format->format != SDL_PIXELFORMAT_ARGB8888)) {
+            return false;
+        }
+        SDL_RenderFlush(renderer.get());
+        target.pixels = static_cast<uint32_t*>(surface->pixels);
+        target.pitch = surface->pitch / 4;
+        target.width = surface->w;
+        target.height = surface->h;
+        SDL_Rect clip = ClipRect(g), whole{0, 0, surface->w, surface->h}, inside{};
+        if (!SDL_IntersectRect(&clip, &whole, &inside)) inside = {0, 0, 0, 0};
+        target.clipX = inside.x;
+        target.clipY = inside.y;
+        target.clipW = inside.w;
+        target.clipH = inside.h;
+        return true;
+    }
+
+    const Sprite* SpriteOf(const Image& image, int frame) const {
+        auto& sprites = image.textures->sprites;
+        if (sprites.size() != image.frames.size()) sprites.resize(image.frames.size());
+        Sprite& sprite = sprites[static_cast<size_t>(frame)];
+        if (sprite.Empty()) sprite = Sprite::FromPixmap(image.frames[static_cast<size_t>(frame)]);
+        return sprite.Empty() ? nullptr : &sprite;
+    }
+
+    // The software path of DrawTexture; false when the draw is left to SDL.
+    bool DrawSoftware(const Graphics& g, const Image& image, int frame, const SDL_Rect& src,
+                      float ax, float ay, bool flipX, bool flipY, SDL_FPoint centre, SDL_FPoint at,
+                      const SDL_FRect& dst, SDL_BlendMode blend, Uint8 alpha) {
+        const bool tinted = g.colorR < 255 || g.colorG < 255 || g.colorB < 255;
+        const bool scaled = static_cast<int>(dst.w) != src.w || static_cast<int>(dst.h) != src.h;
+        const Sprite* sprite = nullptr;
+        int x = 0, y = 0;
+        SDL_Rect part = src;
+        if (tinted || scaled || flipX || flipY || g.rotation != 0) {
+            TransformedSprites::Request request;
+            request.source = image.textures->id;
+            request.frame = frame;
+            request.pixels = &image.frames[static_cast<size_t>(frame)];
+            request.src = {src.x, src.y, src.w, src.h};
+            request.ax = ax;
+            request.ay = ay;
+            request.flipX = flipX;
+            request.flipY = flipY;
+            request.angle = g.rotation;
+            request.centreX = centre.x;
+            request.centreY = centre.y;
+            request.atX = at.x;
+            request.atY = at.y;
+            request.r = ClampByte(g.colorR);
+            request.g = ClampByte(g.colorG);
+            request.b = ClampByte(g.colorB);
+            request.smooth = (image.Flags() & Image::FILTERED) != 0;
+            sprite = transformed->Get(request, x, y);
+            if (sprite) part = {0, 0, sprite->Width(), sprite->Height()};
+        } else {
+            // Where SDL would put it: the corner cut to whole pixels.
+            sprite = SpriteOf(image, frame);
+            x = static_cast<int>(dst.x);
+            y = static_cast<int>(dst.y);
+        }
+        Sprite::Target target;
+        if (!sprite || !SoftwareTarget(g, target)) return false;
+        const Sprite::Mode mode = blend == SDL_BLENDMODE_NONE  ? Sprite::Mode::Copy
+                                  : blend == SDL_BLENDMODE_ADD ? Sprite::Mode::Add
+                                                               : Sprite::Mode::Blend;
+        sprite->Draw(target, x, y, part.x, part.y, part.w, part.h, mode, alpha);
+        return true;
+    }
+
+    static bool Opaque(const Image& image, int frame) {
+        const auto& textures = image.textures;
+        return textures && static_cast<size_t>(frame) < textures->opaque.size() &&
+               textures->opaque[static_cast<size_t>(frame)];
+    }
+
     // Draws the source rectangle of a texture so that the point (handleX, handleY), in source
     // pixels from the rectangle's corner, lands on (x, y); kx, ky scale the source pixels
     // (negative flips) and the current rotation turns it around that point.
-    void DrawTexture(const Graphics& g, SDL_Texture* texture, const SDL_Rect& src, float handleX,
-                     float handleY, float x, float y, float kx, float ky) const {
+    void DrawTexture(const Graphics& g, const Image& image, int frame, SDL_Texture* texture,
+                     const SDL_Rect& src, float handleX, float handleY, float x, float y, float kx,
+                     float ky) {
+        static bool probe = getenv("PROBE2");
+        if (!probe) {
+            DrawTexture2(g, image, frame, texture, src, handleX, handleY, x, y, kx, ky);
+            return;
+        }
+        SDL_RenderFlush(renderer.get());
+        double t0 = Clock::MillisecsPrecise();
+        DrawTexture2(g, image, frame, texture, src, handleX, handleY, x, y, kx, ky);
+        SDL_RenderFlush(renderer.get());
+        fprintf(stderr, "DRAW %.1f us %dx%d k=%.2f,%.2f rot=%.1f blend=%d a=%.2f col=%d,%d,%d\n",
+                (Clock::MillisecsPrecise() - t0) * 1000, src.w, src.h, kx, ky, g.rotation,
+                (int)g.blend, g.alpha, g.colorR, g.colorG, g.colorB);
+    }
+    void DrawTexture2(const Graphics& g, const Image& image, int frame, SDL_Texture* texture,
+                      const SDL_Rect& src, float handleX, float handleY, float x, float y, float kx,
+                      float ky) {
         if (!texture || src.w <= 0 || src.h <= 0 || kx == 0 || ky == 0) return;
+        const bool opaque = Opaque(image, frame);
         SDL_SetTextureColorMod(texture, ClampByte(g.colorR), ClampByte(g.colorG),
                                ClampByte(g.colorB));
-        SDL_SetTextureAlphaMod(texture, ToByte(g.alpha));
-        SDL_SetTextureBlendMode(texture, ToSdl(g.blend));
+        const Uint8 alpha = ToByte(g.alpha);
+        SDL_SetTextureAlphaMod(texture, alpha);
+        SDL_BlendMode blend = ToSdl(g.blend);
+        // Turned, a picture gains see-through corners, so only an upright one may skip blending.
+        if (opaque && blend == SDL_BLENDMODE_BLEND && alpha == 255 && g.rotation == 0) {
+            blend = SDL_BLENDMODE_NONE;
+        }
+        SDL_SetTextureBlendMode(texture, blend);
         float ax = std::fabs(kx) * RatioX(g), ay = std::fabs(ky) * RatioY(g);
         SDL_FPoint at = ToReal(g, x, y);
         // Flipped, the handle sits at the mirrored spot of the destination rectangle.
@@ -196,7 +328,14 @@ struct Graphics::Impl {
             // Turned on a stretched virtual resolution, the picture is a sheared quad
             // that SDL_RenderCopyEx cannot draw.
             DrawTexturedQuad(g, texture, src, handleX, handleY, x, y, kx, ky);
-        } else if (flip == 0 && g.rotation == 0) {
+            return;
+        }
+        if (transformed && blend != SDL_BLENDMODE_MOD &&
+            DrawSoftware(g, image, frame, src, ax, ay, kx < 0, ky < 0, centre, at, dst, blend,
+                         alpha)) {
+            return;
+        }
+        if (flip == 0 && g.rotation == 0) {
             SDL_RenderCopyF(renderer.get(), texture, &src, &dst);
         } else {
             SDL_RenderCopyExF(renderer.get(), texture, &src, &dst, g.rotation, &centre,
@@ -345,6 +484,8 @@ bool Graphics::Open(const ContextSettings& wanted, std::string& error) {
     impl->window = std::move(window);
     impl->renderer = std::shared_ptr<SDL_Renderer>(made, SDL_DestroyRenderer);
     impl->hardVsync = wanted.vsync && impl->CanWaitForBlank();
+    impl->transformed.reset();
+    if (RendererName() == "software") impl->transformed = std::make_unique<TransformedSprites>();
     impl->vsync = wanted.vsync ? 1 : 0;
     impl->nextFrame = 0;
     settings = wanted;
@@ -362,6 +503,7 @@ void Graphics::Close() {
     // The font's textures go while their renderer lives; then the renderer (which frees any
     // texture still alive), then the window.
     impl->font.reset();
+    impl->transformed.reset();
     impl->renderer.reset();
     impl->window.reset();
     impl->outW = impl->outH = 0;
@@ -511,7 +653,12 @@ void Graphics::Flip(int sync) {
         if (!wanted) SDL_RenderSetVSync(renderer, 0);
         impl->vsync = wanted;
     }
+    if (getenv("PROBE2")) fprintf(stderr, "DRAW FLIP\n");
+    double tp = Clock::MillisecsPrecise();
     SDL_RenderPresent(renderer);
+    if (getenv("PROBE2"))
+        fprintf(stderr, "DRAW PRESENT %.1f\n", (Clock::MillisecsPrecise() - tp) * 1000);
+    if (impl->transformed) impl->transformed->EndFrame();
     // Timer pacing, also standing in for a vertical blank the renderer cannot wait for.
     if (sync == -1 || (sync == 1 && !impl->hardVsync)) impl->Pace();
 }
@@ -567,7 +714,8 @@ void Graphics::DrawImage(Image& image, float x, float y, int frame) {
     SDL_Texture* texture = impl->Texture(*this, image, frame);
     if (!texture) return;
     SDL_Rect src{0, 0, image.FramePixels(frame).Width(), image.FramePixels(frame).Height()};
-    impl->DrawTexture(*this, texture, src, image.HandleX(), image.HandleY(), x, y, scaleX, scaleY);
+    impl->DrawTexture(*this, image, frame, texture, src, image.HandleX(), image.HandleY(), x, y,
+                      scaleX, scaleY);
 }
 
 void Graphics::DrawImageRect(Image& image, float x, float y, float w, float h, int frame) {
@@ -575,7 +723,7 @@ void Graphics::DrawImageRect(Image& image, float x, float y, float w, float h, i
     SDL_Texture* texture = impl->Texture(*this, image, frame);
     if (!texture) return;
     SDL_Rect src{0, 0, image.FramePixels(frame).Width(), image.FramePixels(frame).Height()};
-    impl->DrawTexture(*this, texture, src, image.HandleX(), image.HandleY(), x, y,
+    impl->DrawTexture(*this, image, frame, texture, src, image.HandleX(), image.HandleY(), x, y,
                       scaleX * w / src.w, scaleY * h / src.h);
 }
 
@@ -586,8 +734,8 @@ void Graphics::DrawSubImageRect(Image& image, float x, float y, float w, float h
     if (!texture || sw <= 0 || sh <= 0) return;
     SDL_Rect src{static_cast<int>(sx), static_cast<int>(sy), static_cast<int>(sw),
                  static_cast<int>(sh)};
-    impl->DrawTexture(*this, texture, src, image.HandleX() - sx, image.HandleY() - sy, x, y,
-                      scaleX * w / src.w, scaleY * h / src.h);
+    impl->DrawTexture(*this, image, frame, texture, src, image.HandleX() - sx, image.HandleY() - sy,
+                      x, y, scaleX * w / src.w, scaleY * h / src.h);
 }
 
 void Graphics::DrawRect(float x, float y, float w, float h) {
@@ -669,7 +817,7 @@ void Graphics::DrawText(const std::string& text, float x, float y) {
         }
         // Each glyph hangs off the text's start, so scale and rotation act on the whole text.
         SDL_Rect src{glyph * cw, 0, cw, ch};
-        impl->DrawTexture(*this, texture, src, -static_cast<float>(column * cw),
+        impl->DrawTexture(*this, *impl->font, 0, texture, src, -static_cast<float>(column * cw),
                           -static_cast<float>(line * ch), x, y, scaleX, scaleY);
         ++column;
     }
