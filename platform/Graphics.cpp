@@ -289,22 +289,6 @@ struct Graphics::Impl {
     void DrawTexture(const Graphics& g, const Image& image, int frame, SDL_Texture* texture,
                      const SDL_Rect& src, float handleX, float handleY, float x, float y, float kx,
                      float ky) {
-        static bool probe = getenv("PROBE2");
-        if (!probe) {
-            DrawTexture2(g, image, frame, texture, src, handleX, handleY, x, y, kx, ky);
-            return;
-        }
-        SDL_RenderFlush(renderer.get());
-        double t0 = Clock::MillisecsPrecise();
-        DrawTexture2(g, image, frame, texture, src, handleX, handleY, x, y, kx, ky);
-        SDL_RenderFlush(renderer.get());
-        fprintf(stderr, "DRAW %.1f us %dx%d k=%.2f,%.2f rot=%.1f blend=%d a=%.2f col=%d,%d,%d\n",
-                (Clock::MillisecsPrecise() - t0) * 1000, src.w, src.h, kx, ky, g.rotation,
-                (int)g.blend, g.alpha, g.colorR, g.colorG, g.colorB);
-    }
-    void DrawTexture2(const Graphics& g, const Image& image, int frame, SDL_Texture* texture,
-                      const SDL_Rect& src, float handleX, float handleY, float x, float y, float kx,
-                      float ky) {
         if (!texture || src.w <= 0 || src.h <= 0 || kx == 0 || ky == 0) return;
         const bool opaque = Opaque(image, frame);
         SDL_SetTextureColorMod(texture, ClampByte(g.colorR), ClampByte(g.colorG),
@@ -653,11 +637,7 @@ void Graphics::Flip(int sync) {
         if (!wanted) SDL_RenderSetVSync(renderer, 0);
         impl->vsync = wanted;
     }
-    if (getenv("PROBE2")) fprintf(stderr, "DRAW FLIP\n");
-    double tp = Clock::MillisecsPrecise();
     SDL_RenderPresent(renderer);
-    if (getenv("PROBE2"))
-        fprintf(stderr, "DRAW PRESENT %.1f\n", (Clock::MillisecsPrecise() - tp) * 1000);
     if (impl->transformed) impl->transformed->EndFrame();
     // Timer pacing, also standing in for a vertical blank the renderer cannot wait for.
     if (sync == -1 || (sync == 1 && !impl->hardVsync)) impl->Pace();
