@@ -51,21 +51,26 @@ Sprite Sprite::FromPixmap(const Pixmap& pixels) {
     return Sprite(std::move(words), pixels.Width(), pixels.Height());
 }
 
-// The sums are SDL's own, so a picture looks the same whichever path drew it.
+// The sums are SDL's own, so a picture looks the same whichever path drew it. Each mode has
+// its own loop: the choice is made once per run, not once per pixel.
 void Sprite::BlendRun(uint32_t* dst, const uint32_t* src, int count, Mode mode,
                       uint32_t alpha) const {
-    for (int i = 0; i < count; ++i) {
-        const uint32_t s = src[i], d = dst[i];
-        uint32_t a = s >> 24;
-        if (alpha < 255) a = a * alpha / 255;
-        if (a == 0) continue;
-        if (mode == Mode::Blend && alpha == 255) {
+    if (mode == Mode::Blend && alpha == 255) {
+        for (int i = 0; i < count; ++i) {
+            const uint32_t s = src[i], d = dst[i], a = s >> 24;
+            if (a == 0) continue;
             uint32_t rb = d & 0xff00ff, g = d & 0xff00;
             rb = (rb + ((((s & 0xff00ff) - rb) * a) >> 8)) & 0xff00ff;
             g = (g + ((((s & 0xff00) - g) * a) >> 8)) & 0xff00;
             dst[i] = (d & 0xff000000) | rb | g;
-            continue;
         }
+        return;
+    }
+    const bool add = mode == Mode::Add;
+    for (int i = 0; i < count; ++i) {
+        const uint32_t s = src[i], d = dst[i];
+        const uint32_t a = (s >> 24) * alpha / 255;
+        if (a == 0) continue;
         uint32_t sr = (s >> 16) & 255, sg = (s >> 8) & 255, sb = s & 255;
         if (a < 255) {
             sr = sr * a / 255;
@@ -73,7 +78,7 @@ void Sprite::BlendRun(uint32_t* dst, const uint32_t* src, int count, Mode mode,
             sb = sb * a / 255;
         }
         uint32_t dr = (d >> 16) & 255, dg = (d >> 8) & 255, db = d & 255;
-        if (mode == Mode::Add) {
+        if (add) {
             dr = std::min(255u, dr + sr);
             dg = std::min(255u, dg + sg);
             db = std::min(255u, db + sb);

@@ -93,6 +93,8 @@ inline uint64_t Bilinear(const Source& s, Step x, Step y) {
         p01 = Tap(s, x.at, y.at + 1);
         p11 = Tap(s, x.at + 1, y.at + 1);
     }
+    // Clear all round, as most of a flame or a turned picture's corners are.
+    if ((p00 | p10 | p01 | p11) == 0) return 0;
     const uint64_t tx = x.t, ty = y.t;
     const uint64_t top = ((p00 * (256 - tx) + p10 * tx) >> 8) & LANES;
     const uint64_t bottom = ((p01 * (256 - tx) + p11 * tx) >> 8) & LANES;
@@ -172,6 +174,10 @@ std::vector<uint64_t> TransformedSprites::Premultiplied(const Pixmap& pixels) {
     const uint8_t* p = pixels.Data();
     for (size_t i = 0; i < out.size(); ++i, p += 4) {
         const uint32_t a = p[3];
+        if (a == 0) {
+            out[i] = 0;
+            continue;
+        }
         const uint32_t argb = a == 255
                                   ? 0xff000000u | (p[0] << 16) | (p[1] << 8) | p[2]
                                   : (a << 24) | (((p[0] * a + 127) / 255) << 16) |
@@ -308,6 +314,7 @@ const Sprite* TransformedSprites::Get(const Request& request, int& x, int& y) {
         }
         if (pixels.empty()) return nullptr;
         entry.sprite = Sprite(std::move(pixels), w, h);
+        keptPixels += static_cast<size_t>(w) * h;
         found = entries.emplace(key, std::move(entry)).first;
     }
     Entry& entry = found->second;
@@ -326,9 +333,24 @@ const std::vector<uint64_t>& TransformedSprites::PremultipliedFrame(const Reques
 
 void TransformedSprites::EndFrame() {
     ++frameCount;
-    auto stale = [this](const auto& item) { return item.second.lastFrame + 2 <= frameCount; };
-    std::erase_if(entries, stale);
-    std::erase_if(frames, stale);
+    // The source frames are only needed to work out new pictures.
+    std::erase_if(frames,
+                  [this](const auto& item) { return item.second.lastFrame + 2 <= frameCount; });
+    if (keptPixels <= budget) return;
+    // Over the budget: the least lately drawn go first, down to three quarters of it so this
+    // is not done again next frame; what the frame just shown drew stays.
+    std::vector<std::pair<uint64_t, const Key*>> byAge;
+    byAge.reserve(entries.size());
+    for (const auto& [key, entry] : entries) byAge.emplace_back(entry.lastFrame, &key);
+    std::sort(byAge.begin(), byAge.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& [lastFrame, key] : byAge) {
+        if (keptPixels <= budget / 4 * 3 || lastFrame + 2 > frameCount) break;
+        auto found = entries.find(*key);
+        keptPixels -=
+            static_cast<size_t>(found->second.sprite.Width()) * found->second.sprite.Height();
+        entries.erase(found);
+    }
 }
 
 }  // namespace platform

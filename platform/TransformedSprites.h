@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <unordered_map>
 #include <utility>
@@ -17,6 +18,13 @@ namespace platform {
 // same frame after frame.
 class TransformedSprites {
 public:
+    // What is kept once no longer drawn, in pixels (about 64 MB): enough for a few seconds of
+    // one-off pictures, so an effect played again soon (a card burning at an angle already
+    // burnt at) finds its pictures still there.
+    static constexpr size_t KEPT_PIXELS = 16u << 20;
+
+    explicit TransformedSprites(size_t keptPixels = KEPT_PIXELS) : budget(keptPixels) {}
+
     // One draw: the source rectangle of a frame, scaled by (ax, ay) real pixels per source
     // pixel, flipped, turned by angle degrees (clockwise on screen) around centre (in scaled
     // pixels from the unturned rectangle's corner), which lands on (atX, atY); tinted by r, g, b.
@@ -38,11 +46,13 @@ public:
 
     // The picture to draw as it is with its corner at (x, y); null when it cannot be made.
     const Sprite* Get(const Request& request, int& x, int& y);
-    // Once a frame is shown: forgets what was drawn neither in it nor in the one before.
+    // Once a frame is shown: forgets the least lately drawn pictures once they fill more than
+    // the budget, never one the frame just shown drew.
     void EndFrame();
     void Clear() {
         entries.clear();
         frames.clear();
+        keptPixels = 0;
     }
     size_t Size() const { return entries.size(); }
 
@@ -87,6 +97,8 @@ private:
     std::unordered_map<Key, Entry, KeyHash> entries;
     std::unordered_map<std::pair<uint64_t, int>, Frame, FrameHash> frames;
     uint64_t frameCount = 0;
+    size_t budget;
+    size_t keptPixels = 0;  // in the pictures of entries
 };
 
 }  // namespace platform

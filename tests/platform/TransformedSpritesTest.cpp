@@ -133,7 +133,7 @@ TEST(TransformedSpritesTest, ATurnedSpriteHasSoftEdgesAndASolidMiddle) {
     EXPECT_GE(soft, 2);  // one smoothed pixel at least on each side
 }
 
-TEST(TransformedSpritesTest, AnUnchangedDrawIsWorkedOutOnceAndForgottenWhenNotDrawn) {
+TEST(TransformedSpritesTest, AnUnchangedDrawIsWorkedOutOnce) {
     const Pixmap quad = Quad();
     TransformedSprites cache;
     auto request = Plain(quad);
@@ -154,15 +154,38 @@ TEST(TransformedSpritesTest, AnUnchangedDrawIsWorkedOutOnceAndForgottenWhenNotDr
     request.r = 10;
     EXPECT_NE(cache.Get(request, x, y), first);
     EXPECT_EQ(cache.Size(), 3u);
+}
 
-    request.r = 255;
+TEST(TransformedSpritesTest, OverItsBudgetTheLeastLatelyDrawnGoButNotWhatTheLastFrameDrew) {
+    const Pixmap quad = Quad();
+    // Room for three 10x10 pictures.
+    TransformedSprites cache(300);
+    auto request = Plain(quad);
+    request.ax = request.ay = 5;
+    int x = 0, y = 0;
+    auto draw = [&](uint8_t tint) {
+        request.r = tint;
+        return cache.Get(request, x, y);
+    };
+    const Sprite* a = draw(1);
     cache.EndFrame();
-    EXPECT_EQ(cache.Get(request, x, y), first);  // drawn in the next frame too
+    draw(2);
     cache.EndFrame();
-    EXPECT_EQ(cache.Size(), 1u);  // the other two were drawn in neither
+    draw(3);
     cache.EndFrame();
+    for (int i = 0; i < 5; ++i) cache.EndFrame();
+    EXPECT_EQ(cache.Size(), 3u);  // under the budget nothing goes, however old
+    EXPECT_EQ(draw(1), a);        // and is found again as it was
     cache.EndFrame();
-    EXPECT_EQ(cache.Size(), 0u);
+    const Sprite* d = draw(4);
+    draw(5);
+    cache.EndFrame();
+    // 500 pixels: down to 225 at most, the least lately drawn first (2, 3, then 1); 4 and 5
+    // were drawn in the frame just shown, so they stay even over the budget.
+    EXPECT_EQ(cache.Size(), 2u);
+    EXPECT_EQ(draw(4), d);
+    draw(1);
+    EXPECT_EQ(cache.Size(), 3u);  // 1 worked out afresh
 }
 
 TEST(TransformedSpritesTest, OutsideTheFrameOrHugeGivesNothing) {
