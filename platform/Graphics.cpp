@@ -270,7 +270,9 @@ struct Graphics::Impl {
         }
         Sprite::Target target;
         if (!sprite || !SoftwareTarget(g, target)) return false;
-        const Sprite::Mode mode = blend == SDL_BLENDMODE_NONE  ? Sprite::Mode::Copy
+        // A turned picture unblended would bring the clear corners of its box along.
+        const Sprite::Mode mode = blend == SDL_BLENDMODE_NONE && g.rotation == 0
+                                      ? Sprite::Mode::Copy
                                   : blend == SDL_BLENDMODE_ADD ? Sprite::Mode::Add
                                                                : Sprite::Mode::Blend;
         sprite->Draw(target, x, y, part.x, part.y, part.w, part.h, mode, alpha);

@@ -275,6 +275,41 @@ TEST_F(GraphicsTest, HandleScaleFlipAndRotationPlaceTheImage) {
     EXPECT_TRUE(Near(At(shot, 50, 52), {0, 0, 0}));
 }
 
+TEST_F(GraphicsTest, ATurnedSolidPictureLeavesTheCornersOfItsBoxAlone) {
+    Open(100, 100);
+    g.SetClsColor(0, 0, 255);
+    g.Cls();
+    auto image = Image::FromPixmap(Solid(20, 20, {255, 0, 0}), Image::MID_HANDLE);
+    g.SetBlend(BlendMode::Solid);
+    g.SetRotation(45);  // a diamond reaching 14 pixels from the centre each way
+    g.DrawImage(*image, 50, 50);
+    g.ResetState();
+    const Pixmap shot = g.Grab();
+    EXPECT_TRUE(Near(At(shot, 50, 50), {255, 0, 0}));
+    EXPECT_TRUE(Near(At(shot, 50, 38), {255, 0, 0}));
+    EXPECT_TRUE(Near(At(shot, 39, 39), {0, 0, 255}));  // inside the box, outside the diamond
+    EXPECT_TRUE(Near(At(shot, 61, 61), {0, 0, 255}));
+}
+
+TEST_F(GraphicsTest, PicturesAndShapesLandInTheOrderDrawn) {
+    Open(60, 20);
+    auto red = Image::FromPixmap(Solid(20, 20, {255, 0, 0}), 0);
+    g.SetColor(0, 255, 0);
+    g.DrawRect(0, 0, 40, 20);  // green under the picture on the left
+    g.SetColor(255, 255, 255);
+    g.DrawImage(*red, 0, 0);
+    g.SetColor(0, 255, 0);
+    g.DrawRect(20, 0, 40, 20);  // green over the picture on the right
+    g.SetColor(255, 255, 255);
+    g.SetRotation(90);
+    g.DrawImage(*red, 60, 0);  // turned, under nothing
+    g.ResetState();
+    const Pixmap shot = g.Grab();
+    EXPECT_TRUE(Near(At(shot, 10, 10), {255, 0, 0}));
+    EXPECT_TRUE(Near(At(shot, 30, 10), {0, 255, 0}));
+    EXPECT_TRUE(Near(At(shot, 50, 10), {255, 0, 0}));
+}
+
 TEST_F(GraphicsTest, RotationStaysTrueOnAStretchedVirtualResolution) {
     Open(200, 100);
     g.SetVirtualResolution(100, 100);  // two real pixels a unit across, one down
