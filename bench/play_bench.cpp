@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/ResidentMemory.h"
 #include "cards/TCardHooks.h"
 #include "cards/TLevel.h"
 #include "framework/Globals.h"
@@ -155,6 +156,7 @@ int main(int argc, char** argv) {
         "%.2f ms p99 (targets: tick < 50 us, frame < 4 ms)\n",
         Percentile(all.ticks, 0.5), Percentile(all.ticks, 0.99), Percentile(all.frames, 0.5) / 1000,
         Percentile(all.frames, 0.99) / 1000);
+    std::printf("resident memory after the busy moments: %.1f MB\n", ResidentMb());
     Game->Shutdown();
     Game.reset();
     std::filesystem::remove_all(home);

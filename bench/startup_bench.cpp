@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/ResidentMemory.h"
 #include "framework/Globals.h"
 #include "framework/TGame.h"
 #include "screens/TProgram.h"
@@ -25,16 +26,6 @@ using Clock = std::chrono::steady_clock;
 
 double Ms(Clock::duration d) {
     return std::chrono::duration<double, std::milli>(d).count();
-}
-
-// Resident set size in MB, from /proc.
-double ResidentMb() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmRSS:", 0) == 0) return std::atof(line.c_str() + 6) / 1024.0;
-    }
-    return 0;
 }
 
 // The process's age in ms (what it spent before main is counted too).
