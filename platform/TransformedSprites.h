@@ -11,11 +11,11 @@
 
 namespace platform {
 
-// Pictures turned, flipped, stretched or tinted, worked out once in our own code and kept for
-// as long as they go on being drawn the same way. SDL's software renderer redoes each of these
-// on every draw at several times the cost of a plain blit (a turned, tinted card costs as much
-// as fifteen plain ones), while most of them, cards lying at an angle on the table, look the
-// same frame after frame.
+// Pictures turned, flipped, stretched or tinted, worked out once in our own code and kept
+// while they go on being drawn the same way (and a while after, within a budget). SDL's
+// software renderer redoes each of these on every draw at several times the cost of a plain
+// blit (a turned, tinted card costs as much as fifteen plain ones), while most of them, cards
+// lying at an angle on the table, look the same frame after frame.
 class TransformedSprites {
 public:
     // What is kept once no longer drawn, in pixels (about 64 MB): enough for a few seconds of
