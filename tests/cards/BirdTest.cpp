@@ -10,12 +10,8 @@ TEST_F(BirdTest, StagesBurnOneTargetEvery500Ms) {
         int stages;
     } cases[] = {{{25}, 2}, {{25, 26}, 3}};
     for (const auto& k : cases) {
+        FreshHand();
         bought = k.items;
-        row.clear();
-        sounds.clear();
-        used.clear();
-        CurrentLevel = std::make_shared<TLevel>();
-        THUDPowerup::ResetAll();
         LayTable();
         Bird().ChargeFully();
         auto top = Level().topFoundationCard;

@@ -53,10 +53,7 @@ TEST_F(CupidTest, ArmingSetsTheCursorByLevel) {
         const char* cursor;
     } cases[] = {{1, 1, "OneArrowCursor"}, {2, 2, "TwoArrowCursor"}};
     for (const auto& k : cases) {
-        bought.clear();
-        row.clear();
-        CurrentLevel = std::make_shared<TLevel>();
-        THUDPowerup::ResetAll();
+        FreshHand();
         Arm(k.level);
         EXPECT_EQ(Cupid().arrowsLeft, k.arrows);
         EXPECT_EQ(pointer, k.cursor);
@@ -155,10 +152,7 @@ TEST_F(CupidTest, AClickOnNoCardCancelsAnUnusedShot) {
         int level;
     } cases[] = {{1}, {2}};
     for (const auto& k : cases) {
-        bought.clear();
-        row.clear();
-        CurrentLevel = std::make_shared<TLevel>();
-        THUDPowerup::ResetAll();
+        FreshHand();
         Arm(k.level);
         ClickTable(900, 480);
         EXPECT_EQ(Cupid().isActive, 0) << k.level;

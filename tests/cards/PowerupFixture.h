@@ -103,6 +103,16 @@ protected:
         return THUDPowerup::ManageHUDClicks(p.HUDLocation.X + 50, p.HUDLocation.Y + 50);
     }
     void Buy(std::initializer_list<int> items) { bought.insert(items); }
+    // Nothing bought, heard or used, an empty hand and the powerups as at its start: for a
+    // table of cases within one test.
+    void FreshHand() {
+        bought.clear();
+        sounds.clear();
+        used.clear();
+        row.clear();
+        CurrentLevel = std::make_shared<TLevel>();
+        THUDPowerup::ResetAll();
+    }
 
     // Every card of the hand by what it is, and how many of each.
     std::map<std::tuple<int, int, int, int>, int> Identities() const {

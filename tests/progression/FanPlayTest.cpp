@@ -1,40 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "cards/TCardHooks.h"
-#include "cards/TLevel.h"
-#include "framework/AssetBanks.h"
-#include "framework/Globals.h"
-#include "framework/TRandom.h"
-#include "progression/TPlayer.h"
-#include "progression/TProgressHooks.h"
-#include "progression/TSaveData.h"
+#include "tests/progression/RealProgressFixture.h"
 
 namespace {
 
 // The cards' fan played against the real saved fan.
-class FanPlayTest : public ::testing::Test {
+class FanPlayTest : public RealProgressTest {
 protected:
-    void SetUp() override {
-        FatalMissingAssets = 0;
-        Delta = 1.0f;
-        CardHooks = TCardHooks();
-        ProgressHooks = TProgressHooks();
-        SaveData = std::make_shared<TSaveData>();
-        Player = std::make_shared<TPlayer>();
-        SaveData->InstallCardHooks();
-        Player->InstallCardHooks();
-        CurrentLevel = std::make_shared<TLevel>();
-        CurrentLevel->SetGlobals();
-        RulesRandom.Seed(31);
-        testing::internal::CaptureStdout();
-    }
-    void TearDown() override {
-        testing::internal::GetCapturedStdout();
-        CurrentLevel.reset();
-        CardHooks = TCardHooks();
-        ProgressHooks = TProgressHooks();
-        FatalMissingAssets = 1;
-    }
+    FanPlayTest() : RealProgressTest(31) {}
 
     void RunUntilIdle() {
         for (int i = 0; i < 3000; ++i) {

@@ -5,50 +5,30 @@
 #include <vector>
 
 #include "cards/TBirdHUD.h"
-#include "cards/TCardHooks.h"
 #include "cards/TCupidHUD.h"
 #include "cards/THUDPowerup.h"
-#include "cards/TLevel.h"
 #include "cards/TLyreHUD.h"
-#include "framework/AssetBanks.h"
-#include "framework/Globals.h"
-#include "framework/TRandom.h"
-#include "progression/TPlayer.h"
-#include "progression/TProgressHooks.h"
-#include "progression/TSaveData.h"
+#include "tests/progression/RealProgressFixture.h"
 
 namespace {
 
 // The powerups against the real shop record and the real player.
-class PowerupUseTest : public ::testing::Test {
+class PowerupUseTest : public RealProgressTest {
 protected:
+    PowerupUseTest() : RealProgressTest(5) {}
+
     void SetUp() override {
-        FatalMissingAssets = 0;
-        Delta = 1.0f;
-        CardHooks = TCardHooks();
-        ProgressHooks = TProgressHooks();
-        SaveData = std::make_shared<TSaveData>();
-        Player = std::make_shared<TPlayer>();
-        SaveData->InstallCardHooks();
-        Player->InstallCardHooks();
+        RealProgressTest::SetUp();
         CardHooks.PlaySound = [](const std::string&, float, float, float) {};
         ProgressHooks.UnlockAchievement = [this](const std::string& n) {
             achievements.push_back(n);
         };
-        CurrentLevel = std::make_shared<TLevel>();
-        CurrentLevel->SetGlobals();
         THUDPowerup::CreateAll();
         THUDPowerup::InstallCardHooks();
-        RulesRandom.Seed(5);
-        testing::internal::CaptureStdout();
     }
     void TearDown() override {
-        testing::internal::GetCapturedStdout();
         THUDPowerup::KillAll();
-        CurrentLevel.reset();
-        CardHooks = TCardHooks();
-        ProgressHooks = TProgressHooks();
-        FatalMissingAssets = 1;
+        RealProgressTest::TearDown();
     }
 
     std::shared_ptr<TCard> Free(int value, float x, float y) {
